@@ -1,0 +1,66 @@
+// Unit system: the two input-limits tables, the active table, and showing and reading inputs.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/Globals.h"
+
+enum TUnitSystem : std::uint8_t { usEnglish = 0, usSI = 1 };
+
+struct TInputLimit {
+    Real Min = 0;
+    Real Max = 0;
+    std::int32_t Decimals = 2;
+    bool HasBounds() const { return Min != 0 || Max != 0; }
+};
+
+constexpr int kInputTagCount = 77;
+using TInputLimitsTable = std::array<TInputLimit, kInputTagCount + 1>;  // index = tag, 0 unused
+
+const TInputLimitsTable& EnglishInputLimits();
+const TInputLimitsTable& SIInputLimits();
+// The process-wide table of the current unit system (English from program start).
+const TInputLimitsTable& ActiveInputLimits();
+void ActivateInputLimits(std::uint8_t units);
+std::uint8_t ActiveUnitSystem();
+
+// The text shown for a value in a control of the given tag (clamps the text only).
+std::string FormatInput(Real value, int tag);
+// Reads a control's text: table bounds of the tag, or the explicit bounds (0 = none) instead.
+Real ParseInput(const std::string& text, int tag, double minimum = 0, double maximum = 0);
+// Decimals shown for a tag (2 for a tag without an entry).
+int InputDecimals(int tag);
+
+// Unit labels: each quantity kind has an English and an SI text.
+enum class TUnitKind {
+    Length,         // ft ; m
+    SmallLength,    // in ; mm
+    Pressure,       // psf ; kPa
+    CohesionGeo,    // psf ; kN/m2
+    UnitWeight,     // pcf ; kN/m^3
+    UnitWeightKcf,  // kcf ; kN/m^3
+    StressKsf,      // ksf ; kPa
+    Strength,       // ksi ; MPa
+    ForceKips,      // kips ; kN
+    ForceKip,       // kip ; kN
+    MomentKft,      // k-ft ; kN-m
+    LineLoadKip,    // kip/ft ; kN/m
+    LineLoad,       // plf ; kN/m
+    LineMoment,     // lb-ft/ft ; kN-m/m
+    Speed,          // mph ; mps
+    Angle,          // deg ; deg
+    SteelArea,      // in^2/ft ; mm^2/m
+    Inertia,        // in^4 ; mm^4
+    Percent,        // % ; %
+};
+
+struct TUnitLabel {
+    TUnitKind Kind;
+    const char* English;
+    const char* SI;
+};
+
+const TUnitLabel& UnitLabelOf(TUnitKind kind);
+const char* UnitText(TUnitKind kind, std::uint8_t units);

@@ -1,0 +1,3 @@
+#include "core/PMClasses.h"
+
+void TPMData::SquareFootingDesign() {}
