@@ -1,0 +1,267 @@
+#include "cli/model/JsonRecord.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <type_traits>
+#include <vector>
+
+#include "cli/model/Base64.h"
+#include "core/PMClasses.h"
+
+namespace {
+
+template <class T> struct IsStdArray : std::false_type {};
+template <class T, std::size_t N> struct IsStdArray<std::array<T, N>> : std::true_type {};
+
+std::string NumberText(long double v)
+{
+    if (!std::isfinite(v))
+        return "null";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.21Lg", v);
+    return buffer;
+}
+
+std::string QuoteText(const std::string& text)
+{
+    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+class TJsonWriter {
+public:
+    explicit TJsonWriter(int indent) : Indent(indent) {}
+
+    template <class T> void Input(const char* name, T& value) { Member(name, value); }
+    template <class T> void Result(const char* name, T& value) { Member(name, value); }
+    template <class G> void Group(const char* name, G& group)
+    {
+        Key(name);
+        Object(group);
+    }
+    template <class T, std::size_t N> void Array(const char* name, std::array<T, N>& items)
+    {
+        Key(name);
+        Out += "[";
+        for (std::size_t i = 0; i < N; ++i) {
+            if (i)
+                Out += ",";
+            Newline(Indent + 1);
+            TJsonWriter inner(Indent + 1);
+            inner.Object(items[i]);
+            Out += inner.Out;
+        }
+        Newline(Indent);
+        Out += "]";
+    }
+
+    template <class G> void Object(G& group)
+    {
+        Out += "{";
+        TJsonWriter inner(Indent + 1);
+        group.VisitFields(inner);
+        Out += inner.Out;
+        if (!inner.Out.empty())
+            Newline(Indent);
+        Out += "}";
+    }
+
+    void RawMember(const char* name, const std::string& text)
+    {
+        Key(name);
+        Out += text;
+    }
+
+    std::string Out;
+
+private:
+    int Indent;
+    bool First = true;
+
+    void Newline(int level)
+    {
+        Out += "\n";
+        Out.append(static_cast<std::size_t>(level) * 2, ' ');
+    }
+
+    void Key(const char* name)
+    {
+        if (!First)
+            Out += ",";
+        First = false;
+        Newline(Indent);
+        Out += QuoteText(name);
+        Out += ": ";
+    }
+
+    template <class T> void Member(const char* name, T& value)
+    {
+        Key(name);
+        Out += ValueText(value);
+    }
+
+    static std::string ValueText(const std::string& v) { return QuoteText(v); }
+    static std::string ValueText(const std::vector<std::uint8_t>& v) { return QuoteText(EncodeBase64(v)); }
+    static std::string ValueText(long double v) { return NumberText(v); }
+    static std::string ValueText(double v) { return NumberText(v); }
+    static std::string ValueText(std::int32_t v) { return std::to_string(v); }
+    static std::string ValueText(std::uint8_t v) { return std::to_string(v); }
+    template <class T, std::size_t N> static std::string ValueText(std::array<T, N>& items)
+    {
+        std::string text = "[";
+        for (std::size_t i = 0; i < N; ++i)
+            text += (i ? ", " : "") + ValueText(items[i]);
+        return text + "]";
+    }
+};
+
+using TJson = nlohmann::basic_json<std::map, std::vector, std::string, bool, std::int64_t, std::uint64_t,
+                                   long double>;
+
+class TJsonReader {
+public:
+    TJsonReader(const TJson& object, std::string prefix) : Object(object), Prefix(std::move(prefix))
+    {
+        if (!Object.is_object())
+            Fail(Prefix.empty() ? std::string("the document") : Prefix, "must be an object");
+    }
+
+    template <class T> void Input(const char* name, T& value)
+    {
+        Known.push_back(name);
+        auto it = Object.find(name);
+        if (it != Object.end())
+            Read(Path(name), *it, value);
+    }
+    template <class T> void Result(const char* name, T&) { Known.push_back(name); }
+    template <class G> void Group(const char* name, G& group)
+    {
+        Known.push_back(name);
+        auto it = Object.find(name);
+        if (it == Object.end())
+            return;
+        TJsonReader inner(*it, Path(name));
+        group.VisitFields(inner);
+        inner.CheckUnknown();
+    }
+    template <class T, std::size_t N> void Array(const char* name, std::array<T, N>& items)
+    {
+        Known.push_back(name);
+        auto it = Object.find(name);
+        if (it == Object.end())
+            return;
+        if (!it->is_array() || it->size() > N)
+            Fail(Path(name), "must be an array of at most " + std::to_string(N) + " objects");
+        for (std::size_t i = 0; i < it->size(); ++i) {
+            TJsonReader inner((*it)[i], Path(name) + "[" + std::to_string(i) + "]");
+            items[i].VisitFields(inner);
+            inner.CheckUnknown();
+        }
+    }
+
+    void CheckUnknown(const std::vector<std::string>& alsoAllowed = {}) const
+    {
+        for (auto it = Object.begin(); it != Object.end(); ++it) {
+            bool known = false;
+            for (const std::string& k : Known)
+                known = known || k == it.key();
+            for (const std::string& k : alsoAllowed)
+                known = known || k == it.key();
+            if (!known)
+                Fail(Path(it.key()), "is not a field of the record");
+        }
+    }
+
+private:
+    const TJson& Object;
+    std::string Prefix;
+    std::vector<std::string> Known;
+
+    std::string Path(const std::string& name) const { return Prefix.empty() ? name : Prefix + "." + name; }
+
+    [[noreturn]] static void Fail(const std::string& field, const std::string& what)
+    {
+        throw EPelmarkError("field \"" + field + "\" " + what);
+    }
+
+    static void Read(const std::string& field, const TJson& j, long double& v)
+    {
+        if (j.is_null())
+            v = NaN();
+        else if (j.is_number())
+            v = j.get<long double>();
+        else
+            Fail(field, "must be a number or null");
+    }
+    static void Read(const std::string& field, const TJson& j, double& v)
+    {
+        if (!j.is_number())
+            Fail(field, "must be a number");
+        v = j.get<double>();
+    }
+    template <class I> static void ReadInteger(const std::string& field, const TJson& j, I& v)
+    {
+        if (!j.is_number_integer())
+            Fail(field, "must be a whole number");
+        const std::int64_t n = j.get<std::int64_t>();
+        if (n < std::numeric_limits<I>::min() || n > std::numeric_limits<I>::max())
+            Fail(field, "is out of range");
+        v = static_cast<I>(n);
+    }
+    static void Read(const std::string& field, const TJson& j, std::int32_t& v) { ReadInteger(field, j, v); }
+    static void Read(const std::string& field, const TJson& j, std::uint8_t& v) { ReadInteger(field, j, v); }
+    static void Read(const std::string& field, const TJson& j, std::string& v)
+    {
+        if (!j.is_string())
+            Fail(field, "must be a text");
+        v = j.get<std::string>();
+    }
+    static void Read(const std::string& field, const TJson& j, std::vector<std::uint8_t>& v)
+    {
+        if (!j.is_string())
+            Fail(field, "must be a base64 text");
+        std::vector<std::uint8_t> bytes;
+        if (!DecodeBase64(j.get<std::string>(), bytes))
+            Fail(field, "is not valid base64");
+        v = std::move(bytes);
+    }
+};
+
+}  // namespace
+
+std::string RecordToJson(TPMData& data, const std::string& error)
+{
+    TJsonWriter writer(0);
+    writer.Out += "{";
+    TJsonWriter inner(1);
+    data.VisitFields(inner);
+    if (!error.empty())
+        inner.RawMember("error", QuoteText(error));
+    writer.Out += inner.Out;
+    writer.Out += "\n}\n";
+    return writer.Out;
+}
+
+void InputsFromJson(TPMData& data, const std::string& json)
+{
+    TJson document;
+    try {
+        document = TJson::parse(json);
+    } catch (const std::exception& e) {
+        throw EPelmarkError(std::string("not a JSON document: ") + e.what());
+    }
+    TJsonReader reader(document, "");
+    std::vector<std::uint8_t> logo = data.Logo;
+    data.VisitFields(reader);
+    reader.CheckUnknown({"error"});
+    if (data.Logo != logo) {
+        std::vector<std::uint8_t> jpeg = std::move(data.Logo);
+        data.Logo = std::move(logo);
+        data.SetLogo(jpeg);
+    }
+    data.SetUnitSystem(data.Units);
+}

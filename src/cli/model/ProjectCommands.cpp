@@ -1,0 +1,80 @@
+// show, import, new and save: the record in and out of project files.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "cli/CliCommand.h"
+#include "cli/model/JsonRecord.h"
+#include "cli/model/ProjectLoading.h"
+#include "core/PMClasses.h"
+
+namespace {
+
+std::string ReadTextFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw EPelmarkError("Cannot open file \"" + path + "\".");
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+int Show(const std::vector<std::string>& args)
+{
+    std::string path;
+    bool raw = false;
+    for (const std::string& arg : args) {
+        if (arg == "--raw")
+            raw = true;
+        else if (path.empty() && arg.rfind("--", 0) != 0)
+            path = arg;
+        else
+            throw EUsageError{"unexpected argument '" + arg + "'"};
+    }
+    if (path.empty())
+        throw EUsageError{"missing project file"};
+    TPMData data;
+    const std::string error = LoadAndCompute(data, path, raw ? TLoadMode::Raw : TLoadMode::AsShown);
+    std::cout << RecordToJson(data, error);
+    return kExitOk;
+}
+
+int Import(const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        throw EUsageError{"expects a JSON file and an output project file"};
+    TPMData data;
+    InputsFromJson(data, ReadTextFile(args[0]));
+    data.SaveProject(args[1]);
+    return kExitOk;
+}
+
+int New(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        throw EUsageError{"expects an output project file"};
+    TPMData data;
+    data.LoadDefaults();
+    data.SaveProject(args[0]);
+    return kExitOk;
+}
+
+int Save(const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        throw EUsageError{"expects an input and an output project file"};
+    TPMData data;
+    data.LoadProject(args[0]);
+    data.SaveProject(args[1]);
+    return kExitOk;
+}
+
+const TCliRegistration kShow({"show", "FILE.kpm [--raw]",
+                              "prints the whole record, inputs and results, as one JSON object", Show});
+const TCliRegistration kImport({"import", "FILE.json OUT.kpm",
+                                "writes a project from the input fields of a JSON object", Import});
+const TCliRegistration kNew({"new", "OUT.kpm", "writes the new-project state", New});
+const TCliRegistration kSave({"save", "IN.kpm OUT.kpm", "reads a project and writes it again", Save});
+
+}  // namespace
