@@ -151,15 +151,23 @@ TBounds ExplicitBounds(const TInputField& input, const TPMData& data)
     return {};
 }
 
-void NormalizeInputsAsShown(TPMData& data)
+namespace {
+// Before every display, a zero stability footing plan or thickness takes the bearing inputs.
+void DefaultStabilityFooting(TPMData& data)
 {
-    data.SetUnitSystem(data.Units);
     if (data.Stability.StabB == 0)
         data.Stability.StabB = data.B;
     if (data.Stability.StabL == 0)
         data.Stability.StabL = data.L;
     if (data.Stability.StabT == 0)
         data.Stability.StabT = data.Df;
+}
+}  // namespace
+
+void NormalizeInputsAsShown(TPMData& data)
+{
+    data.SetUnitSystem(data.Units);
+    DefaultStabilityFooting(data);
     for (const TInputField& input : InputCatalogue()) {
         Real& field = input.Field(data);
         const TBounds bounds = ExplicitBounds(input, data);
@@ -170,4 +178,6 @@ void NormalizeInputsAsShown(TPMData& data)
         if (input.Path == "L" && data.Shape == shContinuous)
             field = 1.0;
     }
+    // The display after the read applies the defaults again, now from the read bearing inputs.
+    DefaultStabilityFooting(data);
 }

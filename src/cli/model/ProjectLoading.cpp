@@ -2,6 +2,7 @@
 
 #include "core/InputCatalogue.h"
 #include "core/PMClasses.h"
+#include "design/RebarTables.h"
 
 std::string LoadAndCompute(TPMData& data, const std::string& path, TLoadMode mode)
 {
@@ -9,6 +10,8 @@ std::string LoadAndCompute(TPMData& data, const std::string& path, TLoadMode mod
     data.LoadProject(path);
     if (mode == TLoadMode::AsShown)
         NormalizeInputsAsShown(data);
+    // As every display does: the rebar table of the record's family and units, then the cycle.
+    SelectRebarTable(data);
     try {
         data.ComputeAll();
     } catch (const std::exception& error) {
