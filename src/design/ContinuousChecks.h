@@ -1,0 +1,23 @@
+// Pass or fail of the continuous footing's checks, as the results display and the report ask
+// them. `combination` indexes TContinuousData::LoadCases (lcWind, lcSeismic, lcGeneral).
+#pragma once
+
+#include "core/Globals.h"
+
+class TPMData;
+
+bool SlidingCheckPasses(const TPMData& record, int combination);       // SlidingRatio > 1
+bool OverturningCheckPasses(const TPMData& record, int combination);   // OTSafety > 1
+bool EccentricityCheckPasses(const TPMData& record, int combination);  // e < W / 6
+bool ToePressureCheckPasses(const TPMData& record, int combination);
+bool HeelPressureCheckPasses(const TPMData& record, int combination);
+
+// The kern limit W / 6 shown in the eccentricity hint, ft; m.
+Real KernLimit(const TPMData& record);
+// The allowable bearing pressure in the unit of the computed pressures: psf; kPa.
+Real AllowableBearingPressure(const TPMData& record);
+
+bool MomentUtilizationCheckPasses(const TPMData& record);  // governing utilisation < 99.99 %
+bool ShearUtilizationCheckPasses(const TPMData& record);
+bool FootingMomentCheckPasses(const TPMData& record);  // |PhiMnFoot| > |MuFoot|
+bool FootingRatioCheckPasses(const TPMData& record);   // 0.18 % < |RhoFoot| < 1.15 %
