@@ -24,21 +24,21 @@ struct TSquareFootingData {
     std::int32_t FootingBarSize = 0;
 
     // Results of the square footing design; index 1 belongs to the bars parallel to Dimension 1.
-    Real QService = 0;     // induced soil pressure at service level: ksf ; kPa
-    Real QFactored = 0;    // induced soil pressure with ACI load factors: ksf ; kPa
-    Real EffDepth1 = 0;    // effective depths: in ; mm
+    Real QService = 0;   // induced soil pressure at service level: ksf ; kPa
+    Real QFactored = 0;  // induced soil pressure with ACI load factors: ksf ; kPa
+    Real EffDepth1 = 0;  // effective depths: in ; mm
     Real EffDepth2 = 0;
-    Real Rho1 = 0;         // reinforcement ratios; NaN when the effective depth is 0
+    Real Rho1 = 0;  // reinforcement ratios; NaN when the effective depth is 0
     Real Rho2 = 0;
     Real BarSpacing1 = 0;  // clear spacing between adjacent bars: in ; mm
     Real BarSpacing2 = 0;
-    Real PhiMn1 = 0;       // design flexural strength: k-ft ; kN-m
+    Real PhiMn1 = 0;  // design flexural strength: k-ft ; kN-m
     Real PhiMn2 = 0;
-    Real Mu1 = 0;          // ultimate moment at the column face: k-ft ; kN-m
+    Real Mu1 = 0;  // ultimate moment at the column face: k-ft ; kN-m
     Real Mu2 = 0;
-    Real PhiVc1 = 0;       // design one-way shear strength: kip ; kN
+    Real PhiVc1 = 0;  // design one-way shear strength: kip ; kN
     Real PhiVc2 = 0;
-    Real Vu1 = 0;          // ultimate one-way shear at d from the column face; 0 beyond the footing edge
+    Real Vu1 = 0;  // ultimate one-way shear at d from the column face; 0 beyond the footing edge
     Real Vu2 = 0;
 
     template <class V> void VisitFields(V& v)

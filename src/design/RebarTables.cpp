@@ -68,14 +68,19 @@ TActiveRebar& Active()
     return active;
 }
 
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsTrimmed(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 }  // namespace
 
 const TRebarTable& BuiltInRebarTable(std::int32_t family)
 {
-    if (family == rfUS) return kUSBars;
-    if (family == rfEuropean) return kEuropeanBars;
+    if (family == rfUS)
+        return kUSBars;
+    if (family == rfEuropean)
+        return kEuropeanBars;
     return kCanadianBars;
 }
 
@@ -106,25 +111,42 @@ void SelectRebarTable(std::int32_t family, std::uint8_t units)
     active.Units = units;
 }
 
-void SelectRebarTable(const TPMData& record) { SelectRebarTable(record.Square.RebarFamily, record.Units); }
+void SelectRebarTable(const TPMData& record)
+{
+    SelectRebarTable(record.Square.RebarFamily, record.Units);
+}
 
-const TRebarTable& ActiveRebarTable() { return Active().Table; }
-std::int32_t ActiveRebarFamily() { return Active().Family; }
-std::uint8_t ActiveRebarUnits() { return Active().Units; }
+const TRebarTable& ActiveRebarTable()
+{
+    return Active().Table;
+}
+std::int32_t ActiveRebarFamily()
+{
+    return Active().Family;
+}
+std::uint8_t ActiveRebarUnits()
+{
+    return Active().Units;
+}
 
 RebarSize FindRebarIn(const TRebarTable& table, std::int32_t designation)
 {
     // 0 marks an empty row, never a bar: it falls back to the first bar like any unknown number.
     for (const RebarSize& row : table)
-        if (row.Designation != 0 && row.Designation == designation) return row;
+        if (row.Designation != 0 && row.Designation == designation)
+            return row;
     return table[0];
 }
 
-RebarSize FindRebar(std::int32_t designation) { return FindRebarIn(ActiveRebarTable(), designation); }
+RebarSize FindRebar(std::int32_t designation)
+{
+    return FindRebarIn(ActiveRebarTable(), designation);
+}
 
 std::string RebarName(std::int32_t designation, std::int32_t family, std::uint8_t units)
 {
-    if (family == rfUS && units != usSI) return "#" + std::to_string(designation);
+    if (family == rfUS && units != usSI)
+        return "#" + std::to_string(designation);
     return std::to_string(designation) + "M";
 }
 
@@ -137,14 +159,17 @@ std::vector<std::string> RebarSizeItems()
 {
     std::vector<std::string> items;
     for (const RebarSize& row : ActiveRebarTable())
-        if (row.Designation != 0) items.push_back(RebarName(row.Designation));
+        if (row.Designation != 0)
+            items.push_back(RebarName(row.Designation));
     return items;
 }
 
-TRebarListFill FillRebarSizeItems(const std::vector<std::string>& currentItems, const std::string& selectedText)
+TRebarListFill FillRebarSizeItems(const std::vector<std::string>& currentItems,
+                                  const std::string& selectedText)
 {
     TRebarListFill fill;
-    if (!currentItems.empty()) return fill;
+    if (!currentItems.empty())
+        return fill;
     fill.Refilled = true;
     fill.Items = RebarSizeItems();
     fill.Selected = fill.Items.empty() ? -1 : 0;
@@ -160,17 +185,22 @@ std::int32_t ReadRebarDesignation(const std::string& itemText)
 {
     std::string digits;
     for (char c : itemText)
-        if (c != '#' && c != 'M') digits += c;
+        if (c != '#' && c != 'M')
+            digits += c;
     std::size_t first = 0, last = digits.size();
-    while (first < last && IsTrimmed(digits[first])) ++first;
-    while (last > first && IsTrimmed(digits[last - 1])) --last;
+    while (first < last && IsTrimmed(digits[first]))
+        ++first;
+    while (last > first && IsTrimmed(digits[last - 1]))
+        --last;
     const char* begin = digits.data() + first;
     const char* end = digits.data() + last;
-    if (end - begin > 1 && *begin == '+' && begin[1] >= '0' && begin[1] <= '9') ++begin;  // "+5" reads as 5
+    if (end - begin > 1 && *begin == '+' && begin[1] >= '0' && begin[1] <= '9')
+        ++begin;  // "+5" reads as 5
 
     std::int32_t value = 0;
     const auto [stop, error] = std::from_chars(begin, end, value);
-    if (begin == end || error != std::errc{} || stop != end || value == 0) return ActiveRebarTable()[0].Designation;
+    if (begin == end || error != std::errc{} || stop != end || value == 0)
+        return ActiveRebarTable()[0].Designation;
     return value;
 }
 
@@ -184,6 +214,7 @@ int RebarItemIndex(const std::vector<std::string>& items, std::int32_t designati
 {
     for (const std::string& text : {"#" + std::to_string(designation), std::to_string(designation) + "M"})
         for (std::size_t i = 0; i < items.size(); ++i)
-            if (items[i] == text) return static_cast<int>(i);
+            if (items[i] == text)
+                return static_cast<int>(i);
     return items.empty() ? -1 : 0;
 }

@@ -61,7 +61,8 @@ struct TRebarListFill {
     std::vector<std::string> Items;
     int Selected = -1;
 };
-TRebarListFill FillRebarSizeItems(const std::vector<std::string>& currentItems, const std::string& selectedText);
+TRebarListFill FillRebarSizeItems(const std::vector<std::string>& currentItems,
+                                  const std::string& selectedText);
 
 // The designation of an item text: every "#" and "M" removed, blanks trimmed, read as an integer.
 // Text that does not read, or reads as 0, gives the designation of row 0 of the active table.

@@ -16,11 +16,11 @@ struct TSquareFootingLimits {
 };
 
 struct TSquareFootingChecks {
-    bool QService = false;  // qs <= qa (AllowNetBearing)
-    bool Rho1 = false, Rho2 = false;            // rho >= RhoMin
-    bool Spacing1 = false, Spacing2 = false;    // SpacingMin <= s <= SpacingMax
-    bool Moment1 = false, Moment2 = false;      // Mu <= phi Mn
-    bool Shear1 = false, Shear2 = false;        // Vu <= phi Vc, or Vu = 0
+    bool QService = false;                                    // qs <= qa (AllowNetBearing)
+    bool Rho1 = false, Rho2 = false;                          // rho >= RhoMin
+    bool Spacing1 = false, Spacing2 = false;                  // SpacingMin <= s <= SpacingMax
+    bool Moment1 = false, Moment2 = false;                    // Mu <= phi Mn
+    bool Shear1 = false, Shear2 = false;                      // Vu <= phi Vc, or Vu = 0
     bool ShearBeyondEdge1 = false, ShearBeyondEdge2 = false;  // Vu = 0: show kShearPlaneBeyondEdgeText
     TSquareFootingLimits Limits;
 

@@ -16,8 +16,8 @@ struct TDirection {
 };
 
 struct TSectionData {
-    Real k;           // in/ft or mm/m
-    Real m;           // kip-in per kip-ft or N-mm per kN-m
+    Real k;  // in/ft or mm/m
+    Real m;  // kip-in per kip-ft or N-mm per kN-m
     bool si;
     Real db, Ab;      // bar diameter and area
     Real fc, fy, cc;  // material strengths, clear cover
@@ -28,7 +28,8 @@ struct TSectionData {
 // with f'c in MPa (kN); phi = 0.75. A negative strength has no root: not applicable.
 Real PhiVc(const TSectionData& s, Real width, Real depth)
 {
-    if (s.fc < 0) return NaN();
+    if (s.fc < 0)
+        return NaN();
     const Real root = s.si ? 0.17L * std::sqrt(s.fc) : 2 * std::sqrt(1000 * s.fc);
     return 0.75L * root * width * depth / 1000;
 }
@@ -63,7 +64,8 @@ bool SquareFootingDesignApplies(const TPMData& record)
 
 void TPMData::SquareFootingDesign()
 {
-    if (!SquareFootingDesignApplies(*this)) return;
+    if (!SquareFootingDesignApplies(*this))
+        return;
     TSquareFootingData& q = Square;
 
     const RebarSize bar = FindRebar(q.FootingBarSize);

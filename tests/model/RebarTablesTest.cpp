@@ -12,7 +12,7 @@ using Items = std::vector<std::string>;
 
 // The active table is process-wide: every test selects the one it needs.
 class RebarTables : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { SelectRebarTable(rfUS, 0); }
 };
 
@@ -131,10 +131,17 @@ TEST_F(RebarTables, ReadingItemTexts)
         std::int32_t designation;
     };
     const Case cases[] = {
-        {rfUS, "#6", 6}, {rfUS, "#18", 18}, {rfEuropean, "25M", 25}, {rfEuropean, " 10M ", 10},
+        {rfUS, "#6", 6},
+        {rfUS, "#18", 18},
+        {rfEuropean, "25M", 25},
+        {rfEuropean, " 10M ", 10},
         {rfEuropean, "#1M2", 12},  // every # and M goes, wherever it stands
         // Not a number, or 0: the first bar of the active table.
-        {rfUS, "", 3}, {rfUS, "abc", 3}, {rfUS, "#0", 3}, {rfUS, "12.5", 3}, {rfEuropean, "M", 6},
+        {rfUS, "", 3},
+        {rfUS, "abc", 3},
+        {rfUS, "#0", 3},
+        {rfUS, "12.5", 3},
+        {rfEuropean, "M", 6},
         {rfCanadian, "99999999999", 10},
     };
     for (const Case& c : cases) {
@@ -158,7 +165,8 @@ TEST_F(RebarTables, SelectingTheItemOfADesignation)
         int index;
     };
     const Case cases[] = {{&us, 6, 3}, {&us, 3, 0}, {&metric, 10, 2}, {&metric, 7, 0}, {&us, 10, 0}};
-    for (const Case& c : cases) EXPECT_EQ(RebarItemIndex(*c.items, c.designation), c.index) << c.designation;
+    for (const Case& c : cases)
+        EXPECT_EQ(RebarItemIndex(*c.items, c.designation), c.index) << c.designation;
     EXPECT_EQ(RebarItemIndex({}, 6), -1);
 }
 

@@ -7,7 +7,7 @@
 namespace {
 
 class SquareFootingCheckRules : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { SelectRebarTable(rfUS, 0); }
 
     // A record whose results pass every check in English units with #6 bars and T = 24 in.
@@ -46,8 +46,8 @@ TEST_F(SquareFootingCheckRules, LimitsOfRatioAndSpacing)
     // s min = max(db, 1 in / 25 mm), s max = min(3 T, 18 in / 450 mm).
     const Case cases[] = {
         {0, rfUS, 6, 60, 24, 0.0018L, 1, 18},
-        {0, rfUS, 14, 40, 5, 0.002L, 1.693L, 15},        // 0.0027 capped; #14 is 1.693 in
-        {0, rfUS, 6, 0, 24, 0.002L, 1, 18},              // Fy of 0 counts as 0.001 ksi
+        {0, rfUS, 14, 40, 5, 0.002L, 1.693L, 15},  // 0.0027 capped; #14 is 1.693 in
+        {0, rfUS, 6, 0, 24, 0.002L, 1, 18},        // Fy of 0 counts as 0.001 ksi
         {1, rfEuropean, 32, 420, 100, 0.0018L, 32, 300},
         {1, rfEuropean, 10, 500, 300, 0.001512L, 25, 450},
         {1, rfUS, 36, 0, 150, 0.002L, 1.41L * 25.4L, 450},  // #11 as 36M: 35.814 mm
@@ -99,8 +99,8 @@ TEST_F(SquareFootingCheckRules, EachCheckPassesAtItsBoundAndFailsBeyond)
              r.Square.PhiVc1 = -3;
          },
          &C::Shear1, true},
-        {"Vu = 0 marks the section beyond the edge", [](TPMData& r) { r.Square.Vu2 = 0; }, &C::ShearBeyondEdge2,
-         true},
+        {"Vu = 0 marks the section beyond the edge", [](TPMData& r) { r.Square.Vu2 = 0; },
+         &C::ShearBeyondEdge2, true},
         {"Vu > 0 is inside the footing", [](TPMData&) {}, &C::ShearBeyondEdge1, false},
     };
     EXPECT_TRUE(SquareFootingChecks(record).AllPass());

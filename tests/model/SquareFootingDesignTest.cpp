@@ -51,9 +51,9 @@ void Apply(TPMData& record, const TInputs& in)
 struct TResults {
     Real v[16];
 };
-constexpr const char* kResultNames[16] = {"QService", "QFactored", "EffDepth1", "EffDepth2", "Rho1", "Rho2",
-                                          "BarSpacing1", "BarSpacing2", "PhiMn1", "PhiMn2", "Mu1", "Mu2",
-                                          "PhiVc1", "PhiVc2", "Vu1", "Vu2"};
+constexpr const char* kResultNames[16] = {
+    "QService", "QFactored", "EffDepth1", "EffDepth2", "Rho1",   "Rho2",   "BarSpacing1", "BarSpacing2",
+    "PhiMn1",   "PhiMn2",    "Mu1",       "Mu2",       "PhiVc1", "PhiVc2", "Vu1",         "Vu2"};
 
 TResults ResultsOf(const TSquareFootingData& q)
 {
@@ -63,8 +63,9 @@ TResults ResultsOf(const TSquareFootingData& q)
 
 void FillResults(TSquareFootingData& q, Real value)
 {
-    for (Real* f : {&q.QService, &q.QFactored, &q.EffDepth1, &q.EffDepth2, &q.Rho1, &q.Rho2, &q.BarSpacing1,
-                    &q.BarSpacing2, &q.PhiMn1, &q.PhiMn2, &q.Mu1, &q.Mu2, &q.PhiVc1, &q.PhiVc2, &q.Vu1, &q.Vu2})
+    for (Real* f :
+         {&q.QService, &q.QFactored, &q.EffDepth1, &q.EffDepth2, &q.Rho1, &q.Rho2, &q.BarSpacing1,
+          &q.BarSpacing2, &q.PhiMn1, &q.PhiMn2, &q.Mu1, &q.Mu2, &q.PhiVc1, &q.PhiVc2, &q.Vu1, &q.Vu2})
         *f = value;
 }
 
@@ -92,13 +93,13 @@ TResults Independent(const TInputs& in)
              (in.b2 - 2 * in.cc - db) / (in.n1 - 1) - db, (in.b1 - 2 * in.cc - db) / (in.n2 - 1) - db,
              0.9L * as1 * in.fy * (d1 - as1 * in.fy / (1.7L * in.fc * in.b2)) / m,
              0.9L * as2 * in.fy * (d2 - as2 * in.fy / (1.7L * in.fc * in.b1)) / m,
-             qu * (in.b2 / k) * l1 * l1 / 2, qu * (in.b1 / k) * l2 * l2 / 2,
-             0.75L * vc1 / 1000, 0.75L * vc2 / 1000,
-             std::max<Real>(0, qu * (in.b2 / k) * (l1 - d1 / k)), std::max<Real>(0, qu * (in.b1 / k) * (l2 - d2 / k))}};
+             qu * (in.b2 / k) * l1 * l1 / 2, qu * (in.b1 / k) * l2 * l2 / 2, 0.75L * vc1 / 1000,
+             0.75L * vc2 / 1000, std::max<Real>(0, qu * (in.b2 / k) * (l1 - d1 / k)),
+             std::max<Real>(0, qu * (in.b1 / k) * (l2 - d2 / k))}};
 }
 
 class SquareFootingDesign : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { SelectRebarTable(rfUS, 0); }
     TPMData record;
 };
@@ -125,13 +126,15 @@ TEST_F(SquareFootingDesign, WorkedExamplesToTheirPrintedDigits)
     // phiMn1 = 0.9 x 1005000 x (417 - 11.82) / 1e6; L = 0.8 m; Mu = 214.1 x 2 x 0.64 / 2;
     // phiVc1 = 0.75 x 0.17 x 5 x 2000 x 417 / 1000; Vu1 = 214.1 x 2 x (0.8 - 0.417).
     const Case cases[] = {
-        {"English", kEnglishExample,
+        {"English",
+         kEnglishExample,
          {{4.206, 5.6725, 20.625, 19.875, 0.002222, 0.002306, 9.167, 9.167, 400.37, 385.52, 252.11, 252.11,
            187.84, 181.01, 73.27, 76.11}},
          {{5e-4, 5e-5, 5e-4, 5e-4, 5e-7, 5e-7, 5e-4, 5e-4, 5e-3, 5e-3, 5e-3, 5e-3, 5e-3, 5e-3, 5e-3, 5e-3}}},
-        {"SI", kSIExample,
-         {{161.75, 214.1, 417, 401, 0.0024101, 0.0025062, 187.778, 187.778, 366.482, 352.010, 137.024, 137.024,
-           531.675, 511.275, 164.0006, 170.8518}},
+        {"SI",
+         kSIExample,
+         {{161.75, 214.1, 417, 401, 0.0024101, 0.0025062, 187.778, 187.778, 366.482, 352.010, 137.024,
+           137.024, 531.675, 511.275, 164.0006, 170.8518}},
          {{5e-3, 5e-2, 5e-4, 5e-4, 5e-8, 5e-8, 5e-4, 5e-4, 5e-4, 5e-4, 5e-4, 5e-4, 5e-4, 5e-4, 5e-5, 5e-5}}},
     };
     for (const Case& c : cases) {
@@ -141,7 +144,8 @@ TEST_F(SquareFootingDesign, WorkedExamplesToTheirPrintedDigits)
         r.SquareFootingDesign();
         const TResults actual = ResultsOf(r.Square);
         for (int i = 0; i < 16; ++i)
-            EXPECT_NEAR(double(actual.v[i]), double(c.expected.v[i]), double(c.tolerance.v[i])) << kResultNames[i];
+            EXPECT_NEAR(double(actual.v[i]), double(c.expected.v[i]), double(c.tolerance.v[i]))
+                << kResultNames[i];
 
         // Every check of both examples passes (qs against a bearing capacity just above it).
         r.AllowNetBearing = c.in.units == 1 ? 170 : 4.5;
@@ -160,14 +164,21 @@ TEST_F(SquareFootingDesign, AgreesWithTheFormulasOverRandomFootings)
             for (int draw = 0; draw < 200; ++draw) {
                 const TRebarTable table = RebarTableFor(family, units);
                 const int bars = family == rfUS ? 11 : family == rfEuropean ? 12 : 8;
-                const Real scale = units == 1 ? 25.4L : 1;  // in to mm
-                const Real force = units == 1 ? 4.448L : 1; // kip to kN
-                const Real stress = units == 1 ? 6.895L : 1; // ksi to MPa
-                TInputs in{units, family,
+                const Real scale = units == 1 ? 25.4L : 1;    // in to mm
+                const Real force = units == 1 ? 4.448L : 1;   // kip to kN
+                const Real stress = units == 1 ? 6.895L : 1;  // ksi to MPa
+                TInputs in{units,
+                           family,
                            table[std::uniform_int_distribution<int>(0, bars - 1)(random)].Designation,
-                           uniform(48, 240) * scale, uniform(48, 240) * scale, uniform(8, 30) * scale,
-                           uniform(8, 30) * scale, uniform(14, 48) * scale, uniform(2, 4) * scale,
-                           uniform(10, 800) * force, uniform(10, 800) * force, uniform(3, 8) * stress,
+                           uniform(48, 240) * scale,
+                           uniform(48, 240) * scale,
+                           uniform(8, 30) * scale,
+                           uniform(8, 30) * scale,
+                           uniform(14, 48) * scale,
+                           uniform(2, 4) * scale,
+                           uniform(10, 800) * force,
+                           uniform(10, 800) * force,
+                           uniform(3, 8) * stress,
                            uniform(40, 80) * stress,
                            Real(std::uniform_int_distribution<int>(2, 30)(random)),
                            Real(std::uniform_int_distribution<int>(2, 30)(random))};
@@ -178,8 +189,8 @@ TEST_F(SquareFootingDesign, AgreesWithTheFormulasOverRandomFootings)
                 for (int i = 0; i < 16; ++i) {
                     const Real e = expected.v[i], a = actual.v[i];
                     EXPECT_LE(std::fabs(a - e), 1e-12L * std::fabs(e))
-                        << kResultNames[i] << " units " << int(units) << " family " << family << " draw " << draw
-                        << ": " << double(a) << " vs " << double(e);
+                        << kResultNames[i] << " units " << int(units) << " family " << family << " draw "
+                        << draw << ": " << double(a) << " vs " << double(e);
                 }
             }
 }
@@ -204,7 +215,8 @@ TEST_F(SquareFootingDesign, GuardLeavesThePreviousResults)
         c.change(r.Square);
         EXPECT_FALSE(SquareFootingDesignApplies(r)) << c.name;
         r.SquareFootingDesign();
-        for (Real v : ResultsOf(r.Square).v) EXPECT_EQ(v, 7) << c.name;
+        for (Real v : ResultsOf(r.Square).v)
+            EXPECT_EQ(v, 7) << c.name;
     }
     Apply(record, kEnglishExample);
     EXPECT_TRUE(SquareFootingDesignApplies(record));
