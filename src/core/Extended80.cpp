@@ -40,13 +40,11 @@ TExtended80 EncodeExtended80(Real value)
     int e = 0;
     const Real m = std::frexp(std::fabs(value), &e);
     int exponent = e - 1 + kBias;
-    Real scaled;
-    if (exponent <= 0) {
-        scaled = std::nearbyint(std::ldexp(std::fabs(value), kBias + 62));
+    Real scaled = exponent <= 0 ? std::ldexp(std::fabs(value), kBias + 62) : std::ldexp(m, 64);
+    if (exponent <= 0)
         exponent = 0;
-    } else {
-        scaled = std::nearbyint(std::ldexp(m, 64));
-    }
+    if constexpr (std::numeric_limits<Real>::digits > 64)
+        scaled = std::nearbyint(scaled);
     const Real two63 = std::ldexp(Real{1}, 63);
     if (scaled >= 2 * two63) {  // rounded up to the next power of two
         scaled = two63;
