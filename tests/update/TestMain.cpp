@@ -1,0 +1,17 @@
+// The update tests run the component's event loops, so they need a core application.
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Loopback only: no proxy from the environment may take part.
+    qunsetenv("http_proxy");
+    qunsetenv("https_proxy");
+    qunsetenv("HTTP_PROXY");
+    qunsetenv("HTTPS_PROXY");
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
