@@ -29,7 +29,9 @@ public:
     void AddValue(const std::string& caption, const std::string& unit, int decimals, Real value);
     void AddBlank() { AddValue("", "", 0, kListingBlankMarker); }
 
-    const std::vector<TListingRow>& Rows() const { return Rows_; }
+    const std::vector<TListingRow>& Rows() const& { return Rows_; }
+    // A temporary listing hands its rows over instead of leaving a dangling reference.
+    std::vector<TListingRow> Rows() && { return std::move(Rows_); }
 
 private:
     std::vector<TListingRow> Rows_;
