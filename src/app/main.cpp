@@ -1,0 +1,87 @@
+// The entry point: the splash window, the main window and the message loop. With
+// --screenshot PATH the window starts as usual, is rendered once and saved to PATH, and the
+// program ends.
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/AppPaths.h"
+#include "core/NumberFormat.h"
+#include "ui/MainWindow.h"
+#include "ui/Platform.h"
+#include "ui/ScriptedPlatform.h"
+#include "ui/Splash.h"
+
+namespace {
+
+// The locale's separators as single characters; a separator outside ASCII is not used.
+void InitNumberSeparators()
+{
+    const QLocale locale = QLocale::system();
+    const QString decimal = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    auto ascii = [](const QString& s, char fallback) {
+        return s.size() == 1 && s.at(0).unicode() < 128 ? static_cast<char>(s.at(0).unicode()) : fallback;
+    };
+    const char d = ascii(decimal, '.');
+    char g = ascii(group, '\0');
+    if (g == d)
+        g = '\0';
+    SetNumberSeparators(d, g);
+}
+
+int TakeScreenshot(const QString& path)
+{
+    // The user's settings and folders stay untouched.
+    QTemporaryDir documents;
+    TScriptedPlatform platform;
+    platform.Documents = documents.path();
+    platform.AppData = documents.path();
+    SetPlatform(&platform);
+    int status = 1;
+    {
+        TfrmPMMain window;
+        window.resize(1280, 800);
+        window.show();
+        QCoreApplication::processEvents();
+        window.ArrangeColumns();
+        QCoreApplication::processEvents();
+        status = window.grab().save(path, "PNG") ? 0 : 1;
+    }
+    SetPlatform(nullptr);
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QString screenshot;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--screenshot") == 0)
+            screenshot = QString::fromLocal8Bit(argv[i + 1]);
+    if (!screenshot.isEmpty() && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
+        !std::getenv("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Korvane Pelmark");
+    SetExecutableDir(QCoreApplication::applicationDirPath().toStdString());
+    InitNumberSeparators();
+
+    if (!screenshot.isEmpty())
+        return TakeScreenshot(screenshot);
+
+    auto* splash = new TfrmSplash;
+    splash->show();
+    splash->repaint();
+    QCoreApplication::processEvents();
+
+    TfrmPMMain window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,39 @@
+// The input column: heading "  INPUTS" over a scroll box of collapsible input sections, built from
+// the row tables and the input catalogue.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/PanelRows.h"
+#include "ui/SectionPanel.h"
+#include "ui/UnitLabels.h"
+
+class QComboBox;
+class TNumericEdit;
+class TPageControl;
+
+class TInputColumn : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 299;
+
+    TInputColumn(TUnitLabelSet& units, QWidget* parent);
+
+    TScrollBox* ScrollBox() const { return Box_; }
+    TSectionPanel* Section(const QString& name) const;
+    QComboBox* CombinationList() const { return CombinationList_; }
+    TPageControl* CombinationPages() const { return CombinationPages_; }
+    // Sizes the combination pages to the current page and reopens their section so that it fits.
+    void FitCombinationPage();
+
+private:
+    void BuildSection(const TSectionSpec& spec);
+    void BuildLoadCombinations();
+    // Places one row at the given top inside a parent; returns the next row's top.
+    int PlaceRow(const TRowSpec& row, QWidget* parent, int top, int captionWidth);
+
+    TUnitLabelSet& Units_;
+    TScrollBox* Box_;
+    QComboBox* CombinationList_ = nullptr;
+    TPageControl* CombinationPages_ = nullptr;
+};

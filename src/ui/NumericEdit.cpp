@@ -1,0 +1,106 @@
+#include "ui/NumericEdit.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+#include "core/NumberFormat.h"
+#include "core/Units.h"
+
+namespace {
+const QColor kResultBackground(0xC6, 0xE8, 0xFF);  // sky blue
+}
+
+TNumericEdit::TNumericEdit(const QString& name, int tag, bool result, QWidget* parent)
+    : QLineEdit(parent), Tag_(tag), Result_(result)
+{
+    setObjectName(name);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (result) {
+        setReadOnly(true);
+        setFocusPolicy(Qt::NoFocus);
+        QPalette p = palette();
+        p.setColor(QPalette::Base, kResultBackground);
+        setPalette(p);
+    }
+}
+
+void TNumericEdit::SetHint(const QString& hint)
+{
+    Hint_ = hint;
+    setToolTip(hint);
+}
+
+bool TNumericEdit::AcceptsKey(QChar key, const QString& text)
+{
+    if (key == QChar('\b') || key == QChar('-') || (key >= QChar('0') && key <= QChar('9')))
+        return true;
+    const QChar decimal = QChar(NumberSeparators().Decimal);
+    return key == decimal && !text.contains(decimal);
+}
+
+void TNumericEdit::SetFailing(bool failing)
+{
+    Failing_ = failing;
+    QPalette p = palette();
+    p.setColor(QPalette::Text, failing ? QColor(Qt::red) : QPalette().color(QPalette::Text));
+    setPalette(p);
+}
+
+void TNumericEdit::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool editingKey = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Left ||
+                            event->key() == Qt::Key_Right || event->key() == Qt::Key_Home ||
+                            event->key() == Qt::Key_End || event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    if (text.isEmpty() || editingKey || isReadOnly()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace || AcceptsKey(text.at(0), this->text())) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();  // dropped: letters, thousands separators, Ctrl+C/V/X, a second separator
+}
+
+void TNumericEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    emit Entered(this);
+}
+
+void TNumericEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        emit Left(this);
+}
+
+void SetTextSilently(QLineEdit* edit, const QString& text)
+{
+    const QSignalBlocker blocker(edit);
+    edit->setText(text);
+}
+
+void ShowInput(TNumericEdit* edit, Real value)
+{
+    SetTextSilently(edit, QString::fromStdString(FormatInput(value, edit->Tag())));
+}
+
+Real ReadInput(TNumericEdit* edit, double minimum, double maximum)
+{
+    const std::string text = edit->text().toStdString();
+    const Real value = ParseInput(text, edit->Tag(), minimum, maximum);
+    // What the text converts to before clamping, as ParseInput reads it.
+    std::string plain;
+    for (char ch : text)
+        if (ch != NumberSeparators().Thousands)
+            plain += ch;
+    Real converted = 0;
+    if (!TryParseNumber(plain, converted))
+        converted = 0;
+    if (value != converted)
+        ShowInput(edit, value);
+    return value;
+}

@@ -1,0 +1,48 @@
+// A numeric edit of the window: it carries the limits tag of its value, filters the keys it takes,
+// knows its hint, and tells the window when it is entered and left. Result edits are read-only.
+#pragma once
+
+#include <QLineEdit>
+
+#include "core/Globals.h"
+
+class TNumericEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    TNumericEdit(const QString& name, int tag, bool result, QWidget* parent);
+
+    int Tag() const { return Tag_; }
+    bool IsResult() const { return Result_; }
+    void SetHint(const QString& hint);
+    QString Hint() const { return Hint_; }
+
+    // The key filter: backspace, "-", digits, and one decimal separator.
+    static bool AcceptsKey(QChar key, const QString& text);
+
+    // The text colour of a pass (normal) or a fail (red).
+    void SetFailing(bool failing);
+    bool IsFailing() const { return Failing_; }
+
+signals:
+    void Entered(TNumericEdit* edit);
+    void Left(TNumericEdit* edit);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int Tag_;
+    bool Result_;
+    bool Failing_ = false;
+    QString Hint_;
+};
+
+// Shows a value in an edit with FormatInput of its tag, without change notification.
+void ShowInput(TNumericEdit* edit, Real value);
+// Reads an edit with ParseInput (its tag, the explicit bounds; 0 = none); a corrected value is
+// written back into the edit.
+Real ReadInput(TNumericEdit* edit, double minimum = 0, double maximum = 0);
+// Sets a control's text without change notification.
+void SetTextSilently(QLineEdit* edit, const QString& text);

@@ -1,0 +1,66 @@
+// Rows of the window's section panels, described as data: what each row shows and which control,
+// limits tag, unit label and hint it carries. The panels are built from these tables.
+#pragma once
+
+#include <vector>
+
+#include "core/Units.h"
+
+constexpr int kNoUnit = -1;
+
+enum class TRowKind {
+    Input,   // a numeric input edit; its tag comes from the input catalogue
+    Result,  // a read-only result edit with the given tag and record field
+    List,    // a drop-down list; Items are "|"-separated
+    Check,   // a check box
+    Button,
+    Note,    // a caption on its own (a group title)
+};
+
+struct TRowSpec {
+    TRowKind Kind;
+    const char* Caption;
+    const char* Control;
+    int Unit = kNoUnit;        // a TUnitKind, or kNoUnit
+    const char* Hint = "";
+    const char* Field = "";    // result rows: the record field (see RecordFields.h)
+    int Tag = 0;               // result rows: the limits tag that sets the decimals
+    const char* Items = "";    // list rows
+};
+
+struct TSectionSpec {
+    const char* Name;   // object name of the section panel
+    const char* Title;
+    std::vector<TRowSpec> Rows;
+};
+
+// The input column, top to bottom; the load-combination section is built by its own table below.
+const std::vector<TSectionSpec>& InputSections();
+
+// One page of the load-combination section (n = 1, 2, 3).
+const std::vector<TRowSpec>& LoadCombinationRows(int n);
+inline constexpr const char* kLoadCombinationNames[3] = {
+    "Combination 1 - Wind (1.2D + 1.0W + L)",
+    "Combination 2 - Seismic (1.2D + 1.0E + L)",
+    "Combination 3 - General (1.2D + 1.6L)",
+};
+
+// A row of the result column: up to three values side by side, each with an optional icon.
+struct TResultRowSpec {
+    const char* Caption;
+    const char* Controls[3];
+    const char* Fields[3];
+    int Tag;
+    int Unit = kNoUnit;
+    const char* Icons[3] = {nullptr, nullptr, nullptr};
+    const char* Hint = "";
+};
+
+struct TResultSectionSpec {
+    const char* Name;
+    const char* Title;
+    std::vector<const char*> ColumnTitles;
+    std::vector<TResultRowSpec> Rows;
+};
+
+const std::vector<TResultSectionSpec>& ResultSections();

@@ -1,0 +1,58 @@
+// The result column: heading "  RESULTS" over the page control PageControl2, whose "NUMERIC" page
+// is a scroll box of result sections built from the result tables; its other pages can hold the
+// diagram images when the window is too narrow for the diagram column.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/PanelRows.h"
+#include "ui/SectionPanel.h"
+#include "ui/UnitLabels.h"
+
+class QLabel;
+class TPageControl;
+
+class TResultColumn : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 430;
+    enum TPage { pgNumeric = 0, pgDiagram, pgBearing, pgLoading, pgContinuous };
+
+    TResultColumn(TUnitLabelSet& units, QWidget* parent);
+
+    TPageControl* Pages() const { return Pages_; }
+    QWidget* Page(int index) const;
+    TScrollBox* ScrollBox() const { return Box_; }
+    TSectionPanel* Section(const QString& name) const;
+
+    // The links under the bearing and the stability results.
+    QLabel* BearingLink() const { return BearingLink_; }
+    QLabel* StabilityLink() const { return StabilityLink_; }
+
+private:
+    void BuildSection(const TResultSectionSpec& spec);
+
+    TUnitLabelSet& Units_;
+    TPageControl* Pages_;
+    TScrollBox* Box_;
+    QLabel* BearingLink_ = nullptr;
+    QLabel* StabilityLink_ = nullptr;
+};
+
+// The diagram column: heading "  DIAGRAMS" over PageControl1 (the diagram pages).
+class TDiagramColumn : public QWidget {
+    Q_OBJECT
+public:
+    enum TPage { pgDiagram = 0, pgBearing, pgLoading, pgContinuous };
+
+    explicit TDiagramColumn(QWidget* parent);
+    TPageControl* Pages() const { return Pages_; }
+    QWidget* Page(int index) const;
+
+private:
+    TPageControl* Pages_;
+};
+
+// The captions of the diagram pages, in page order.
+inline constexpr const char* kDiagramPageCaptions[4] = {"DIAGRAM", "BEARING DIAGRAM", "LOADING DIAGRAM",
+                                                        "CONTINUOUS REINFORCEMENT"};

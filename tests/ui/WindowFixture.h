@@ -1,0 +1,47 @@
+// A main window on the scripted platform, started as a new user would start it.
+#pragma once
+
+#include <QComboBox>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "ui/MainWindow.h"
+#include "ui/NumericEdit.h"
+#include "ui/ScriptedPlatform.h"
+
+class TWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetPlatform(&Platform_);
+        Window_ = std::make_unique<TfrmPMMain>();
+        Window_->show();
+    }
+    void TearDown() override
+    {
+        Window_.reset();
+        SetPlatform(nullptr);
+    }
+
+    TfrmPMMain& W() { return *Window_; }
+    TPMData& D() { return Window_->Data(); }
+    TNumericEdit* Edit(const char* name) { return Window_->Edit(name); }
+    QComboBox* List(const char* name) { return Window_->Control<QComboBox>(name); }
+
+    // Types a text over the edit's content and leaves the edit.
+    void Type(const char* name, const QString& text)
+    {
+        TNumericEdit* edit = Edit(name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+        Window_->Guarded([&] { Window_->InputExit(edit); });
+    }
+    // Chooses a list item as the user does (the change handling runs).
+    void Choose(const char* name, int index) { List(name)->setCurrentIndex(index); }
+    void OpenSection(const char* name) { Window_->InputSection(name)->Expand(true); }
+
+    TScriptedPlatform Platform_;
+    std::unique_ptr<TfrmPMMain> Window_;
+};
