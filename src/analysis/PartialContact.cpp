@@ -3,6 +3,7 @@
 // intercepts of the zero-pressure line; X and Y are refined by a fixed-point search that starts
 // from X = 2L, Y = 2B and runs 30 steps.
 #include <cmath>
+#include <limits>
 
 #include "analysis/StabilityStages.h"
 
@@ -10,23 +11,45 @@ namespace stability {
 
 namespace {
 
+// Truncation toward zero without switching the rounding mode: adding 2^(digits-1) rounds the
+// magnitude to an integer (ties to even), which is then stepped down when it rounded up.
+Real TruncTowardZero(Real v)
+{
+    static constexpr Real kIntegerStep = static_cast<Real>(1ULL << (std::numeric_limits<Real>::digits - 1));
+    const Real magnitude = std::fabs(v);
+    if (!(magnitude < kIntegerStep))
+        return std::trunc(v);  // already whole, or NaN
+    Real whole = (magnitude + kIntegerStep) - kIntegerStep;
+    if (whole > magnitude)
+        whole -= 1;
+    return v < 0 ? -whole : whole;
+}
+
 // Change of an intercept in its fourth decimal, truncated toward zero.
-Real FourthDecimalChange(Real next, Real current) { return std::trunc(next * 10000) - std::trunc(current * 10000); }
+Real FourthDecimalChange(Real next, Real current)
+{
+    return TruncTowardZero(next * 10000) - TruncTowardZero(current * 10000);
+}
 
 // Properties of the contact area (the pressure triangle cut by the footing) and the new intercepts.
 void Step(const TStabilityData& s, TContactIteration& r)
 {
     const Real L = s.StabL, B = s.StabB, X = r.X, Y = r.Y;
-    r.a = MaxValid({0, CheckedDiv(Y - B, Y)});
-    r.b = MaxValid({0, CheckedDiv(X - L, X)});
+    const Real perX = Div(1, X), perY = Div(1, Y);
+    // The larger of 0 and the ratio, a NaN ratio counting as 0 (MaxValid of the two).
+    const Real ratioY = (Y - B) * perY, ratioX = (X - L) * perX;
+    r.a = ratioY > 0 ? ratioY : 0;
+    r.b = ratioX > 0 ? ratioX : 0;
     const Real a = r.a, b = r.b;
-    const Real a2 = a * a, b2 = b * b, a3 = a2 * a, b3 = b2 * b;
-    r.A0 = (1 - b2 - a2) * X * Y / 2;
-    r.Sx = Y * Y * X * (1 - b3 - a3 - 3 * a2 * B / Y) / 6;
-    r.Sy = X * X * Y * (1 - b3 - a3 - 3 * b2 * L / X) / 6;
-    r.Ixx = (1 - b2 * b2 - a2 * a2 - 2 * a2 * B * (2 * Y + B) / (Y * Y)) * (Y * Y * Y) * X / 12;
-    r.Iyy = (1 - b2 * b2 - a2 * a2 - 2 * b2 * L * (2 * X + L) / (X * X)) * (X * X * X) * Y / 12;
-    r.Ixy = X * X * Y * Y * (1 - b2 * b2 - a2 * a2 - 4 * b3 * L / X - 4 * a3 * B / Y) / 24;
+    const Real a2 = a * a, b2 = b * b, a3 = a2 * a, b3 = b2 * b, a4 = a2 * a2, b4 = b2 * b2;
+    const Real XY = X * Y;
+    constexpr Real sixth = 1.0L / 6, twelfth = 1.0L / 12, twentyFourth = 1.0L / 24;
+    r.A0 = (1 - b2 - a2) * XY / 2;
+    r.Sx = Y * XY * (1 - b3 - a3 - 3 * a2 * B * perY) * sixth;
+    r.Sy = X * XY * (1 - b3 - a3 - 3 * b2 * L * perX) * sixth;
+    r.Ixx = (1 - b4 - a4 - 2 * a2 * B * (2 * Y + B) * perY * perY) * (Y * Y) * XY * twelfth;
+    r.Iyy = (1 - b4 - a4 - 2 * b2 * L * (2 * X + L) * perX * perX) * (X * X) * XY * twelfth;
+    r.Ixy = XY * XY * (1 - b4 - a4 - 4 * b3 * L * perX - 4 * a3 * B * perY) * twentyFourth;
     r.ux = L / 2 - std::fabs(s.Ex);
     r.uy = B / 2 - std::fabs(s.Ey);
     r.c1 = r.Ixy - r.uy * r.Sy;
@@ -36,8 +59,8 @@ void Step(const TStabilityData& s, TContactIteration& r)
     r.c5 = r.Sx - r.uy * r.A0;
     r.c6 = r.Sy - r.ux * r.A0;
     const Real numerator = r.c1 * r.c2 - r.c3 * r.c4;
-    r.Xnew = CheckOverflow(CheckedDiv(numerator, r.c2 * r.c5 - r.c3 * r.c6));
-    r.Ynew = CheckOverflow(CheckedDiv(numerator, r.c1 * r.c6 - r.c4 * r.c5));
+    r.Xnew = Div(numerator, r.c2 * r.c5 - r.c3 * r.c6);
+    r.Ynew = Div(numerator, r.c1 * r.c6 - r.c4 * r.c5);
     r.dY = FourthDecimalChange(r.Ynew, Y);
     r.dX = FourthDecimalChange(r.Xnew, X);
 }
@@ -47,7 +70,7 @@ void Step(const TStabilityData& s, TContactIteration& r)
 void SettledPressures(const TStabilityData& s, TContactIteration& r)
 {
     const Real L = s.StabL, B = s.StabB;
-    r.qmax = CheckedDiv(s.SumPz, r.A0 - CheckedDiv(r.Sy, r.X) - CheckedDiv(r.Sx, r.Y));
+    r.qmax = Div(s.SumPz, r.A0 - Div(r.Sy, r.X) - Div(r.Sx, r.Y));
     r.q0B = (1 - B / r.Y) * r.qmax;
     r.qLB = (1 - B / r.Y - L / r.X) * r.qmax;
     r.qL0 = (1 - L / r.X) * r.qmax;
@@ -97,19 +120,19 @@ bool SearchPartialContact(TStabilityData& s)
     const Real area = L * B;
     if (X0 > L && Y0 > B) {
         // One corner lifted.
-        c.Length1 = X0 * CheckedDiv(Y0 - B, Y0);
-        c.Length2 = Y0 * CheckedDiv(X0 - L, X0);
+        c.Length1 = X0 * Div(Y0 - B, Y0);
+        c.Length2 = Y0 * Div(X0 - L, X0);
         c.AreaPct = (area - (L - c.Length1) * (B - c.Length2) / 2) / area * 100;
         s.BiaxialCase = 1;
     } else if (X0 > L) {
         // Trapezoid across x.
-        c.Length1 = Y0 * CheckedDiv(X0 - L, X0);
+        c.Length1 = Y0 * Div(X0 - L, X0);
         c.Length2 = Y0;
         c.AreaPct = (c.Length1 + c.Length2) * L / 2 / area * 100;
         s.BiaxialCase = 2;
     } else if (Y0 > B) {
         // Trapezoid across y.
-        c.Length1 = X0 * CheckedDiv(Y0 - B, Y0);
+        c.Length1 = X0 * Div(Y0 - B, Y0);
         c.Length2 = X0;
         c.AreaPct = (c.Length1 + c.Length2) * B / 2 / area * 100;
         s.BiaxialCase = 3;

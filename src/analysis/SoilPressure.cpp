@@ -25,7 +25,7 @@ TOneWay OneWay(Real sumPz, Real e, Real along, Real across)
         r.LengthAlong = along;
     } else {
         // Triangular pressure over three times the distance from the resultant to the edge.
-        r.QMax = CheckedDiv(2 * sumPz, (along / 2 - std::fabs(e)) * 3 * across);
+        r.QMax = Div(2 * sumPz, (along / 2 - std::fabs(e)) * 3 * across);
         r.QMin = 0;
         r.LengthAlong = 3 * (along / 2 - std::fabs(e));
     }

@@ -121,8 +121,8 @@ void ComputeSlidingAndUplift(TStabilityData& s)
     s.FSSlidingY = s.SumHyW != 0 ? std::fabs((s.SumHyDResist + s.PassY + s.FrictY) / s.SumHyW) : NaN();
 
     // Uplift: all weights less the dead and the downward wind loads, against the upward wind.
-    s.SumPzDownLoads = RoundDecimals(s.SumPzDownLoads, 6);
-    s.SumPzWindUp = RoundDecimals(s.SumPzWindUp, 6);
+    s.SumPzDownLoads = Round6(s.SumPzDownLoads);
+    s.SumPzWindUp = Round6(s.SumPzWindUp);
     s.SumPzDown = s.SumPz + s.SumPzWindUp + s.SumPzDown - s.SurchargeLoad;
     s.SumPzUplift = s.SumPzWindUp;
     s.FSUplift = s.SumPzUplift > 0 ? s.SumPzDown / s.SumPzUplift : NaN();

@@ -45,13 +45,13 @@ void ComputeResultant(TStabilityData& s)
     s.WeightSoil = L * B * D * gs;
     s.SurchargeLoad = L * B * s.Surcharge;
     s.FootingSoilSurcharge = s.WeightFooting + s.WeightSoil + s.SurchargeLoad;
-    s.SumPedestalFz = RoundDecimals(s.SumPedestalFz, 6);
+    s.SumPedestalFz = Round6(s.SumPedestalFz);
     s.SumPz = s.FootingSoilSurcharge + s.SumPedestalFz;
-    s.SumMx = RoundDecimals(s.SumMx, 6);
-    s.SumMy = RoundDecimals(s.SumMy, 6);
+    s.SumMx = Round6(s.SumMx);
+    s.SumMy = Round6(s.SumMy);
     if (s.SumPz != 0) {
-        s.Ex = RoundDecimals(CheckedDiv(s.SumMy, s.SumPz), 2);
-        s.Ey = RoundDecimals(CheckedDiv(-s.SumMx, s.SumPz), 2);
+        s.Ex = Round2(Div(s.SumMy, s.SumPz));
+        s.Ey = Round2(Div(-s.SumMx, s.SumPz));
     } else {
         s.Ex = 0;
         s.Ey = 0;

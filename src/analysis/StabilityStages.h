@@ -5,6 +5,17 @@
 
 namespace stability {
 
+// Sums are kept to 6 decimals and eccentricities to 2, halves to even (fixed scales, no power).
+inline Real Round6(Real v) { return RoundHalfEven(v * 1000000) / 1000000; }
+inline Real Round2(Real v) { return RoundHalfEven(v * 100) / 100; }
+
+// A division that raises the floating-point fault on a zero divisor; the common case stays
+// inline (an infinite quotient is caught by the final scan of the results).
+inline Real Div(Real numerator, Real divisor)
+{
+    return divisor != 0 ? numerator / divisor : CheckedDiv(numerator, divisor);
+}
+
 // Pedestals taken into account: the count, kept within the four slots.
 int PedestalsInUse(const TStabilityData& s);
 

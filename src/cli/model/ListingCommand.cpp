@@ -1,8 +1,8 @@
 // pelmark-calc listing bearing|stability FILE.kpm: the rows of a computation listing, one a line.
-#include <exception>
 #include <iostream>
 
 #include "cli/CliCommand.h"
+#include "cli/model/ProjectLoading.h"
 #include "core/PMClasses.h"
 #include "listings/ComputationListing.h"
 
@@ -16,15 +16,10 @@ int RunListing(const std::vector<std::string>& args)
     if (which != "bearing" && which != "stability")
         throw EUsageError{"unknown listing '" + which + "' (bearing or stability)"};
 
-    // The stored inputs as read into a fresh record, computed once.
+    // The stored inputs as read into a fresh record, computed once, as `show --raw` does; after a
+    // computation error the listing shows what was computed before it.
     TPMData record;
-    record.LoadProject(args[1]);
-    std::string failure;
-    try {
-        record.ComputeAll();
-    } catch (const std::exception& error) {
-        failure = error.what();  // the listing then shows what was computed before the fault
-    }
+    const std::string failure = LoadAndCompute(record, args[1], TLoadMode::Raw);
     const TComputationListing listing =
         which == "bearing" ? BuildBearingListing(record) : BuildStabilityListing(record);
     std::cout << ListingText(listing);
