@@ -15,7 +15,10 @@ namespace {
 // magnitude to an integer (ties to even), which is then stepped down when it rounded up.
 Real TruncTowardZero(Real v)
 {
-    static constexpr Real kIntegerStep = static_cast<Real>(1ULL << (std::numeric_limits<Real>::digits - 1));
+    constexpr int kDigits = std::numeric_limits<Real>::digits;
+    if constexpr (kDigits > 64)
+        return std::trunc(v);
+    constexpr Real kIntegerStep = static_cast<Real>(1ULL << (kDigits > 64 ? 63 : kDigits - 1));
     const Real magnitude = std::fabs(v);
     if (!(magnitude < kIntegerStep))
         return std::trunc(v);  // already whole, or NaN
