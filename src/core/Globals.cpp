@@ -15,7 +15,10 @@ Real RoundHalfEven(Real v)
 
 Real RoundDecimals(Real v, int decimals)
 {
-    Real scale = std::pow(10.0L, decimals);
+    // Powers of ten up to 10^18 are exact in the extended format; a table avoids powl per call.
+    static constexpr Real kPowers[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L, 1e9L,
+                                       1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L};
+    const Real scale = decimals >= 0 && decimals <= 18 ? kPowers[decimals] : std::pow(10.0L, decimals);
     return RoundHalfEven(v * scale) / scale;
 }
 

@@ -33,3 +33,11 @@ TEST(CheckedDiv, RaisesTheFloatingPointMessages)
         EXPECT_STREQ(e.what(), "Invalid floating point operation");
     }
 }
+
+TEST(RoundDecimals, RoundsAtTheDecimalWithHalvesToEven)
+{
+    EXPECT_EQ(RoundDecimals(2.125L, 2), 2.12L);  // 2.125 is exact in binary: a true half
+    EXPECT_EQ(RoundDecimals(2.375L, 2), 2.38L);
+    EXPECT_EQ(RoundDecimals(-1.5L, 0), -2);
+    EXPECT_EQ(RoundDecimals(1.2345678L, 6), 1.234568L);
+}
