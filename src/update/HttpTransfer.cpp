@@ -18,11 +18,12 @@
 namespace {
 
 class TSystemProxyFactory : public QNetworkProxyFactory {
-public:
+  public:
     QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override
     {
         const QString host = query.peerHostName();
-        if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 || QHostAddress(host).isLoopback())
+        if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 ||
+            QHostAddress(host).isLoopback())
             return {QNetworkProxy(QNetworkProxy::NoProxy)};
         return systemProxyForQuery(query);
     }
@@ -87,7 +88,8 @@ TTransferResult THttpTransfer::Run(const TTransferRequest& request, const TBlock
 
     const QUrl url = SplitUpdateAddress(request.Address);
     if (!url.isValid())
-        return Fail(TTransferResult::Failed, QStringLiteral("No host in address \"%1\"").arg(request.Address));
+        return Fail(TTransferResult::Failed,
+                    QStringLiteral("No host in address \"%1\"").arg(request.Address));
 
     std::unique_ptr<QNetworkReply, TReplyDeleter> reply(m_network.get(MakeRequest(url, request)));
 
@@ -121,7 +123,8 @@ TTransferResult THttpTransfer::Run(const TTransferRequest& request, const TBlock
     if (!status.isValid())
         return Fail(TTransferResult::Failed, reply->errorString());
     if (status.toInt() < 200 || status.toInt() > 299)
-        return Fail(TTransferResult::Failed, QStringLiteral("HTTP status %1 from %2").arg(status.toInt()).arg(url.toString()));
+        return Fail(TTransferResult::Failed,
+                    QStringLiteral("HTTP status %1 from %2").arg(status.toInt()).arg(url.toString()));
 
     if (reply->hasRawHeader("Content-Length")) {
         bool ok = false;
@@ -131,7 +134,8 @@ TTransferResult THttpTransfer::Run(const TTransferRequest& request, const TBlock
     } else {
         m_total = 0;
         if (request.LengthRequired)
-            return Fail(TTransferResult::Failed, QStringLiteral("No content length from %1").arg(url.toString()));
+            return Fail(TTransferResult::Failed,
+                        QStringLiteral("No content length from %1").arg(url.toString()));
     }
 
     QFile file(request.FilePath);
@@ -155,7 +159,8 @@ TTransferResult THttpTransfer::Run(const TTransferRequest& request, const TBlock
             if (reply->isFinished())
                 break;
             if (!waitForReply())
-                return Fail(TTransferResult::Failed, QStringLiteral("Transfer from %1 stalled").arg(url.host()));
+                return Fail(TTransferResult::Failed,
+                            QStringLiteral("Transfer from %1 stalled").arg(url.host()));
             continue;
         }
         const qint64 count = reply->read(block, kBlockSize);
@@ -163,7 +168,8 @@ TTransferResult THttpTransfer::Run(const TTransferRequest& request, const TBlock
             break;
         if (toFile) {
             if (file.write(block, count) != count)
-                return Fail(TTransferResult::Faulted, QStringLiteral("Cannot write %1").arg(request.FilePath));
+                return Fail(TTransferResult::Faulted,
+                            QStringLiteral("Cannot write %1").arg(request.FilePath));
         } else {
             m_body.append(block, count);
         }
@@ -177,8 +183,10 @@ TTransferResult THttpTransfer::Run(const TTransferRequest& request, const TBlock
         return Fail(TTransferResult::Failed, reply->errorString());
     const bool complete = toFile ? m_downloaded == m_total : m_downloaded > 0;
     if (!complete)
-        return Fail(TTransferResult::Failed,
-                    QStringLiteral("Received %1 of %2 bytes from %3").arg(m_downloaded).arg(m_total).arg(url.toString()));
+        return Fail(TTransferResult::Failed, QStringLiteral("Received %1 of %2 bytes from %3")
+                                                 .arg(m_downloaded)
+                                                 .arg(m_total)
+                                                 .arg(url.toString()));
     if (toFile && !file.flush())
         return Fail(TTransferResult::Faulted, QStringLiteral("Cannot write %1").arg(request.FilePath));
     keepFile = true;

@@ -26,7 +26,7 @@ struct TTransferRequest {
 };
 
 class THttpTransfer {
-public:
+  public:
     // Blocks are read at most this large; the owner hears of each one.
     static constexpr qint64 kBlockSize = 1025;
 
@@ -46,7 +46,7 @@ public:
     qint64 Downloaded() const { return m_downloaded; }
     const QString& ErrorText() const { return m_errorText; }
 
-private:
+  private:
     TTransferResult Fail(TTransferResult result, const QString& why);
 
     QNetworkAccessManager& m_network;

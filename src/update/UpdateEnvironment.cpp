@@ -17,7 +17,8 @@ TUpdateEnvironment DefaultUpdateEnvironment()
     environment.TempFolder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
     environment.AppDataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (QCoreApplication::instance()) {
-        environment.ProgramFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + QDir::separator();
+        environment.ProgramFolder =
+            QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + QDir::separator();
         environment.ProgramFileName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     }
     environment.StartProgram = StartWithPlatform;

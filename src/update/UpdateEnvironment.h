@@ -7,10 +7,10 @@
 #include <QString>
 
 struct TUpdateEnvironment {
-    QString TempFolder;      // where a package is downloaded unless the owner chooses otherwise
-    QString AppDataFolder;   // the per-user application data folder, for owners that keep packages there
-    QString ProgramFolder;   // the running program's folder, with a trailing separator
-    QString ProgramFileName; // the running program's file name
+    QString TempFolder;       // where a package is downloaded unless the owner chooses otherwise
+    QString AppDataFolder;    // the per-user application data folder, for owners that keep packages there
+    QString ProgramFolder;    // the running program's folder, with a trailing separator
+    QString ProgramFileName;  // the running program's file name
 
     // Starts `file` with the command-line text `parameters`; false when it could not be started.
     std::function<bool(const QString& file, const QString& parameters, bool hidden)> StartProgram;

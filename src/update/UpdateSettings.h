@@ -16,7 +16,7 @@ enum class TmxVersionFormat { vfStandard, vfString, vfNumber };
 
 // The address of the update page and the installed version to compare with.
 class TmxProductInfo {
-public:
+  public:
     QString URL() const { return m_url; }
     // An address that starts with neither "http://" nor "https://" (any case) gets "http://" in front.
     void SetURL(const QString& url);
@@ -24,7 +24,7 @@ public:
     QString Version = QStringLiteral("1.0");
     TmxVersionFormat VersionFormat = TmxVersionFormat::vfStandard;
 
-private:
+  private:
     QString m_url = QStringLiteral("http://");
 };
 

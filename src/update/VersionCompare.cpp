@@ -43,9 +43,12 @@ bool IsNewerNumber(const QString& installed, const QString& page)
 bool IsNewerVersion(const QString& installed, const QString& page, TmxVersionFormat format)
 {
     switch (format) {
-    case TmxVersionFormat::vfStandard: return IsNewerStandard(installed, page);
-    case TmxVersionFormat::vfString: return QString::compare(page, installed, Qt::CaseSensitive) > 0;
-    case TmxVersionFormat::vfNumber: return IsNewerNumber(installed, page);
+    case TmxVersionFormat::vfStandard:
+        return IsNewerStandard(installed, page);
+    case TmxVersionFormat::vfString:
+        return QString::compare(page, installed, Qt::CaseSensitive) > 0;
+    case TmxVersionFormat::vfNumber:
+        return IsNewerNumber(installed, page);
     }
     return false;
 }

@@ -42,7 +42,8 @@ bool FileMatchesSha256(const QString& path, const QString& expectedHex)
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!hash.addData(&file))
         return false;
-    return QString::fromLatin1(hash.result().toHex()).compare(expectedHex.trimmed(), Qt::CaseInsensitive) == 0;
+    return QString::fromLatin1(hash.result().toHex()).compare(expectedHex.trimmed(), Qt::CaseInsensitive) ==
+           0;
 }
 
 }  // namespace
@@ -115,7 +116,7 @@ bool TmxWebUpdate::CheckForUpdate()
         return true;
     if (Options.testFlag(TmxUpdateOption::uoRunUpdate)) {
         Start();
-        if (Options.testFlag(TmxUpdateOption::uoTerminate))
+        if (Options.testFlag(TmxUpdateOption::uoTerminate) && Environment.Terminate)
             Environment.Terminate(0);
     }
     return true;
@@ -124,8 +125,8 @@ bool TmxWebUpdate::CheckForUpdate()
 TTransferResult TmxWebUpdate::Transfer(const QString& address, const QString& filePath, bool lengthRequired)
 {
     const TTransferRequest request{address, UserName, Password, filePath, lengthRequired, IdleTimeoutMs};
-    const TTransferResult result =
-        m_transfer.Run(request, [this](qint64 total, qint64 downloaded) { Raise(OnDownload, total, downloaded); });
+    const TTransferResult result = m_transfer.Run(
+        request, [this](qint64 total, qint64 downloaded) { Raise(OnDownload, total, downloaded); });
     if (result != TTransferResult::Ok)
         m_lastError = m_transfer.ErrorText();
     if (result == TTransferResult::Failed)
@@ -148,7 +149,8 @@ bool TmxWebUpdate::ReadInfo()
             return true;
         if (followed == kMaxRedirections) {
             m_page = {};
-            m_lastError = QStringLiteral("The update page redirects more than %1 times").arg(kMaxRedirections);
+            m_lastError =
+                QStringLiteral("The update page redirects more than %1 times").arg(kMaxRedirections);
             return true;
         }
         address = m_page.Redirection;
@@ -180,7 +182,8 @@ bool TmxWebUpdate::Download()
     } else {
         const QString utilName = LastAddressSegment(m_page.InplaceUtil);
         if (!IsUsableFileName(utilName)) {
-            RaiseError(QStringLiteral("No file name in the utility's address \"%1\"").arg(m_page.InplaceUtil));
+            RaiseError(
+                QStringLiteral("No file name in the utility's address \"%1\"").arg(m_page.InplaceUtil));
             return false;
         }
         m_localUtil = QFileInfo(path).dir().filePath(utilName);

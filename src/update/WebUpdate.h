@@ -17,7 +17,7 @@
 class TmxWebUpdate : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // Redirections named by update pages are followed at most this deep.
     static constexpr int kMaxRedirections = 5;
 
@@ -42,7 +42,8 @@ public:
     TNotify OnBeforeGetInfo;
     TNotify OnAfterGetInfo;
     TNotify OnNoUpdateFound;
-    std::function<void(TmxWebUpdate& sender, const QString& actualVersion, const QString& newVersion, bool& canUpdate)>
+    std::function<void(TmxWebUpdate& sender, const QString& actualVersion, const QString& newVersion,
+                       bool& canUpdate)>
         OnUpdateAvailable;
     std::function<void(TmxWebUpdate& sender, bool& showInfo, bool& checkForUpdate)> OnBeforeShowInfo;
     std::function<void(TmxWebUpdate& sender, bool checkForUpdate)> OnAfterShowInfo;
@@ -69,9 +70,8 @@ public:
     // Why the last step that failed did so, for logs and the batch tool.
     const QString& LastError() const { return m_lastError; }
 
-private:
-    template <class THandler, class... TArgs>
-    void Raise(const THandler& handler, TArgs&&... args)
+  private:
+    template <class THandler, class... TArgs> void Raise(const THandler& handler, TArgs&&... args)
     {
         if (!handler)
             return;

@@ -29,14 +29,18 @@ struct TEntry {
     bool Executable = false;
 };
 
-TUnpackResult Refuse(const QString& why) { return {false, why}; }
+TUnpackResult Refuse(const QString& why)
+{
+    return {false, why};
+}
 
 // The Unix file mode an entry was stored with, or 0 when it was made elsewhere.
 mode_t UnixMode(zip_t* archive, zip_uint64_t index)
 {
     zip_uint8_t system = 0;
     zip_uint32_t attributes = 0;
-    if (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) != 0 || system != ZIP_OPSYS_UNIX)
+    if (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) != 0 ||
+        system != ZIP_OPSYS_UNIX)
         return 0;
     return static_cast<mode_t>(attributes >> 16);
 }

@@ -30,9 +30,10 @@ TRun RunCalc(const QStringList& arguments)
 
 QByteArray Page(const QString& version, const QString& download)
 {
-    return QStringLiteral("<html><head>\n<META NAME=\"mxProduct\" CONTENT=\"Pelmark\">\n"
-                          "<META NAME=\"mxVersion\" CONTENT=\"%1\">\n<META NAME=\"mxDownload\" CONTENT=\"%2\">\n"
-                          "<META NAME=\"mxVerDate\" CONTENT=\"20260131\">\n</head></html>\n")
+    return QStringLiteral(
+               "<html><head>\n<META NAME=\"mxProduct\" CONTENT=\"Pelmark\">\n"
+               "<META NAME=\"mxVersion\" CONTENT=\"%1\">\n<META NAME=\"mxDownload\" CONTENT=\"%2\">\n"
+               "<META NAME=\"mxVerDate\" CONTENT=\"20260131\">\n</head></html>\n")
         .arg(version, download)
         .toUtf8();
 }
@@ -49,9 +50,10 @@ TEST(CheckUpdateCommand, PrintsWhatThePageOffers)
         server.Serve("/pm.html", TTestHttpServer::Ok(Page("4.1.2", "http://h/PelmarkSetup.exe")));
         const TRun run = RunCalc({server.Url("/pm.html"), "--installed", c.Installed});
         EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
-        EXPECT_EQ(run.Out, QStringLiteral("product: Pelmark\nversion: 4.1.2\ninstalled: %1\n"
-                                          "download: http://h/PelmarkSetup.exe\ndate: 2026-01-31\nnewer: %2\n")
-                               .arg(c.Installed, c.Newer));
+        EXPECT_EQ(run.Out,
+                  QStringLiteral("product: Pelmark\nversion: 4.1.2\ninstalled: %1\n"
+                                 "download: http://h/PelmarkSetup.exe\ndate: 2026-01-31\nnewer: %2\n")
+                      .arg(c.Installed, c.Newer));
         EXPECT_EQ(server.RequestedPaths, QStringList{"/pm.html"});  // the package is never fetched
     }
 }

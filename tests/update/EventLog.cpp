@@ -1,7 +1,10 @@
 #include "EventLog.h"
 
 namespace {
-QString Flag(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
+QString Flag(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
 }  // namespace
 
 QString TEventLog::Relative(const QString& path) const
@@ -22,7 +25,8 @@ void TEventLog::Attach(TmxWebUpdate& web, const QString& root)
     web.OnBeforeGetInfo = [this](TmxWebUpdate&) { Events << "BeforeGetInfo"; };
     web.OnAfterGetInfo = [this](TmxWebUpdate&) { Events << "AfterGetInfo"; };
     web.OnNoUpdateFound = [this](TmxWebUpdate&) { Events << "NoUpdateFound"; };
-    web.OnUpdateAvailable = [this](TmxWebUpdate& sender, const QString& actual, const QString& offered, bool& canUpdate) {
+    web.OnUpdateAvailable = [this](TmxWebUpdate& sender, const QString& actual, const QString& offered,
+                                   bool& canUpdate) {
         Events << QStringLiteral("UpdateAvailable(%1,%2,%3)").arg(actual, offered, Flag(canUpdate));
         canUpdate = CanUpdate;
         if (WhenUpdateAvailable)
@@ -52,7 +56,8 @@ void TEventLog::Attach(TmxWebUpdate& web, const QString& root)
     };
     web.OnDownload = [this](TmxWebUpdate& sender, qint64 total, qint64 downloaded) {
         // A new transfer starts again from below or announces another length.
-        if (Events.isEmpty() || Events.last() != "Download" || downloaded <= m_lastDownloaded || total != m_lastTotal)
+        if (Events.isEmpty() || Events.last() != "Download" || downloaded <= m_lastDownloaded ||
+            total != m_lastTotal)
             Events << "Download";
         m_lastDownloaded = downloaded;
         m_lastTotal = total;
@@ -68,8 +73,11 @@ void TEventLog::Attach(TmxWebUpdate& web, const QString& root)
     };
     web.OnCannotExecute = [this](TmxWebUpdate&) { Events << "CannotExecute"; };
     web.Environment.StartProgram = [this](const QString& file, const QString& parameters, bool hidden) {
-        Events << QStringLiteral("Start(%1|%2|%3)").arg(Relative(file), parameters, hidden ? "hidden" : "shown");
+        Events
+            << QStringLiteral("Start(%1|%2|%3)").arg(Relative(file), parameters, hidden ? "hidden" : "shown");
         return StartSucceeds;
     };
-    web.Environment.Terminate = [this](int exitCode) { Events << QStringLiteral("Terminate(%1)").arg(exitCode); };
+    web.Environment.Terminate = [this](int exitCode) {
+        Events << QStringLiteral("Terminate(%1)").arg(exitCode);
+    };
 }

@@ -10,10 +10,13 @@
 #include "update/WebUpdate.h"
 
 // Failures show texts, not bytes.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 class TEventLog {
-public:
+  public:
     // Paths below `root` are recorded relative to it. Also takes over starting and ending.
     void Attach(TmxWebUpdate& web, const QString& root);
 
@@ -31,7 +34,7 @@ public:
     std::function<void(TmxWebUpdate&)> WhenUpdateAvailable;
     std::function<void(TmxWebUpdate&)> WhenPackageBlock;
 
-private:
+  private:
     QString Relative(const QString& path) const;
 
     QString m_root;

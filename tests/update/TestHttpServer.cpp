@@ -53,7 +53,8 @@ void TTestHttpServer::Answer(QTcpSocket* socket)
 
 TCannedResponse TTestHttpServer::Ok(const QByteArray& body, const QByteArray& contentType)
 {
-    return {Head(200, "OK", {"Content-Type: " + contentType, "Content-Length: " + QByteArray::number(body.size())}) +
+    return {Head(200, "OK",
+                 {"Content-Type: " + contentType, "Content-Length: " + QByteArray::number(body.size())}) +
             body};
 }
 
@@ -65,7 +66,8 @@ TCannedResponse TTestHttpServer::OkWithoutLength(const QByteArray& body)
 TCannedResponse TTestHttpServer::Status(int code, const QByteArray& reason)
 {
     const QByteArray body = "<html><body>" + reason + "</body></html>";
-    return {Head(code, reason, {"Content-Type: text/html", "Content-Length: " + QByteArray::number(body.size())}) +
+    return {Head(code, reason,
+                 {"Content-Type: text/html", "Content-Length: " + QByteArray::number(body.size())}) +
             body};
 }
 
@@ -76,9 +78,11 @@ TCannedResponse TTestHttpServer::Found(const QString& location)
 
 TCannedResponse TTestHttpServer::Short(const QByteArray& body, qint64 announced, bool hold)
 {
-    return {Head(200, "OK", {"Content-Type: application/octet-stream", "Content-Length: " + QByteArray::number(announced)}) +
-                body,
-            hold};
+    return {
+        Head(200, "OK",
+             {"Content-Type: application/octet-stream", "Content-Length: " + QByteArray::number(announced)}) +
+            body,
+        hold};
 }
 
 TCannedResponse TTestHttpServer::Silent()

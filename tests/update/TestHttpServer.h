@@ -18,14 +18,14 @@ struct TCannedResponse {
 };
 
 class TTestHttpServer : public QObject {
-public:
+  public:
     TTestHttpServer();
 
     QString Url(const QString& path) const;
     void Serve(const QString& path, const TCannedResponse& response) { m_routes[path] = response; }
 
-    QStringList RequestedPaths;       // in order of arrival
-    QList<QByteArray> RequestHeads;   // request line and headers, in order of arrival
+    QStringList RequestedPaths;                         // in order of arrival
+    QList<QByteArray> RequestHeads;                     // request line and headers, in order of arrival
     std::function<void(const QString& path)> OnServed;  // after a response was written
 
     static TCannedResponse Ok(const QByteArray& body, const QByteArray& contentType = "text/html");
@@ -36,7 +36,7 @@ public:
     static TCannedResponse Short(const QByteArray& body, qint64 announced, bool hold = false);
     static TCannedResponse Silent();  // accepts the request and never answers
 
-private:
+  private:
     void Answer(QTcpSocket* socket);
 
     QTcpServer m_server;

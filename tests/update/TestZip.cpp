@@ -22,7 +22,8 @@ QByteArray MakeZip(const std::vector<TZipEntry>& entries)
             // libzip reads the source when the archive is closed: it keeps its own copy here.
             void* copy = malloc(static_cast<size_t>(entry.Data.size()) + 1);
             memcpy(copy, entry.Data.constData(), static_cast<size_t>(entry.Data.size()));
-            zip_source_t* source = zip_source_buffer(archive, copy, static_cast<zip_uint64_t>(entry.Data.size()), 1);
+            zip_source_t* source =
+                zip_source_buffer(archive, copy, static_cast<zip_uint64_t>(entry.Data.size()), 1);
             index = zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
         }
         if (index >= 0 && entry.UnixMode != 0)

@@ -21,15 +21,30 @@ TEST(UpdatePage, ReadsTagsByTheirRules)
         {"lower-case words found", {"<meta name=\"mxVersion\" content=\"3.0.2\">"}, "3.0.2", ""},
         {"name in capitals does not match", {"<META NAME=\"MXVERSION\" CONTENT=\"3.0.2\">"}, "", ""},
         {"value keeps its case", {"<META NAME=\"mxProduct\" CONTENT=\"PelMark Pro\">"}, "", "PelMark Pro"},
-        {"later tag overwrites", {"<META NAME=\"mxVersion\" CONTENT=\"1.0.0\">", "<META NAME=\"mxVersion\" CONTENT=\"2.0.0\">"}, "2.0.0", ""},
-        {"other lines ignored", {"<html>", "mxVersion CONTENT=\"9\"", "<META NAME=\"mxVersion\" CONTENT=\"4.1.0\">", "</html>"}, "4.1.0", ""},
+        {"later tag overwrites",
+         {"<META NAME=\"mxVersion\" CONTENT=\"1.0.0\">", "<META NAME=\"mxVersion\" CONTENT=\"2.0.0\">"},
+         "2.0.0",
+         ""},
+        {"other lines ignored",
+         {"<html>", "mxVersion CONTENT=\"9\"", "<META NAME=\"mxVersion\" CONTENT=\"4.1.0\">", "</html>"},
+         "4.1.0",
+         ""},
         // Only the first tag of a line is read: its name and the first CONTENT= of the line.
-        {"one tag a line", {"<META NAME=\"mxProduct\" CONTENT=\"A\"><META NAME=\"mxVersion\" CONTENT=\"2\">"}, "", "A"},
+        {"one tag a line",
+         {"<META NAME=\"mxProduct\" CONTENT=\"A\"><META NAME=\"mxVersion\" CONTENT=\"2\">"},
+         "",
+         "A"},
         // A name without its closing quote within 255 characters is empty and matches nothing.
         {"name over the limit", {"<META NAME=\"" + longName + "\" CONTENT=\"5\">"}, "", ""},
         // The closing quote must lie within the 255 characters after the opening one.
-        {"value of 254 characters", {"<META NAME=\"mxVersion\" CONTENT=\"" + content254 + "\">"}, content254, ""},
-        {"value of 255 characters is empty", {"<META NAME=\"mxVersion\" CONTENT=\"" + content255 + "\">"}, "", ""},
+        {"value of 254 characters",
+         {"<META NAME=\"mxVersion\" CONTENT=\"" + content254 + "\">"},
+         content254,
+         ""},
+        {"value of 255 characters is empty",
+         {"<META NAME=\"mxVersion\" CONTENT=\"" + content255 + "\">"},
+         "",
+         ""},
         {"tag across two lines is lost", {"<META NAME=\"mxVersion\"", " CONTENT=\"3.0.2\">"}, "", ""},
     };
     for (const TPageCase& c : cases) {
@@ -43,21 +58,20 @@ TEST(UpdatePage, ReadsTagsByTheirRules)
 
 TEST(UpdatePage, EveryTagLandsInItsField)
 {
-    const QString page =
-        "<html><head>\r\n"
-        "<META NAME=\"mxProduct\" CONTENT=\"Pelmark\">\r\n"
-        "<META NAME=\"mxVersion\" CONTENT=\"4.1.2\">\n"
-        "<META NAME=\"mxClientSideName\" CONTENT=\"PelmarkSetup.exe\">\r"
-        "<META NAME=\"mxDownload\" CONTENT=\"http://h/d/PelmarkSetup.exe\">\r\n"
-        "<META NAME=\"mxRedirection\" CONTENT=\"http://h/other.html\">\r\n"
-        "<META NAME=\"mxRunParameters\" CONTENT=\"/SILENT\">\r\n"
-        "<META NAME=\"mxVerDate\" CONTENT=\"20260131\">\r\n"
-        "<META NAME=\"mxAuthor\" CONTENT=\"Korvane\">\r\n"
-        "<META NAME=\"mxEmail\" CONTENT=\"info@h\">\r\n"
-        "<META NAME=\"mxDownloadInplace\" CONTENT=\"http://h/d/p.zip\">\r\n"
-        "<META NAME=\"mxInplaceUtil\" CONTENT=\"http://h/d/inplace.exe\">\r\n"
-        "<META NAME=\"mxSHA256\" CONTENT=\"ABCDEF\">\r\n"
-        "</head></html>\r\n";
+    const QString page = "<html><head>\r\n"
+                         "<META NAME=\"mxProduct\" CONTENT=\"Pelmark\">\r\n"
+                         "<META NAME=\"mxVersion\" CONTENT=\"4.1.2\">\n"
+                         "<META NAME=\"mxClientSideName\" CONTENT=\"PelmarkSetup.exe\">\r"
+                         "<META NAME=\"mxDownload\" CONTENT=\"http://h/d/PelmarkSetup.exe\">\r\n"
+                         "<META NAME=\"mxRedirection\" CONTENT=\"http://h/other.html\">\r\n"
+                         "<META NAME=\"mxRunParameters\" CONTENT=\"/SILENT\">\r\n"
+                         "<META NAME=\"mxVerDate\" CONTENT=\"20260131\">\r\n"
+                         "<META NAME=\"mxAuthor\" CONTENT=\"Korvane\">\r\n"
+                         "<META NAME=\"mxEmail\" CONTENT=\"info@h\">\r\n"
+                         "<META NAME=\"mxDownloadInplace\" CONTENT=\"http://h/d/p.zip\">\r\n"
+                         "<META NAME=\"mxInplaceUtil\" CONTENT=\"http://h/d/inplace.exe\">\r\n"
+                         "<META NAME=\"mxSHA256\" CONTENT=\"ABCDEF\">\r\n"
+                         "</head></html>\r\n";
     TUpdatePageInfo info;
     ParseUpdatePage(SplitPageLines(page), TmxTagInfo{}, info);
     EXPECT_EQ(info.ProductName, "Pelmark");
@@ -79,7 +93,8 @@ TEST(UpdatePage, OwnTagNamesAreUsed)
     TmxTagInfo tags;
     tags.Version = "ver";
     TUpdatePageInfo info;
-    ParseUpdatePage({"<META NAME=\"mxVersion\" CONTENT=\"1\">", "<META NAME=\"ver\" CONTENT=\"2\">"}, tags, info);
+    ParseUpdatePage({"<META NAME=\"mxVersion\" CONTENT=\"1\">", "<META NAME=\"ver\" CONTENT=\"2\">"}, tags,
+                    info);
     EXPECT_EQ(info.Version, "2");
 }
 

@@ -10,7 +10,8 @@ const QString kAbcSha256 = "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410
 
 QByteArray ZipWithProgram()
 {
-    return MakeZip({{"readme.txt", "read me"}, {"setup.sh", kPackage, S_IFREG | 0755}, {"docs/", {}, 0, true}});
+    return MakeZip(
+        {{"readme.txt", "read me"}, {"setup.sh", kPackage, S_IFREG | 0755}, {"docs/", {}, 0, true}});
 }
 
 TEST_F(WebUpdateTest, PackageOutcomes)
@@ -24,14 +25,37 @@ TEST_F(WebUpdateTest, PackageOutcomes)
     } cases[] = {
         {"shorter than its length", "setup.sh", TTestHttpServer::Short("abc", 10), {}, {"DownloadError"}},
         {"without a length", "setup.sh", TTestHttpServer::OkWithoutLength(kPackage), {}, {"DownloadError"}},
-        {"error page", "setup.sh", TTestHttpServer::Status(500, "Internal Server Error"), {}, {"DownloadError"}},
+        {"error page",
+         "setup.sh",
+         TTestHttpServer::Status(500, "Internal Server Error"),
+         {},
+         {"DownloadError"}},
         {"missing", "setup.sh", TTestHttpServer::Status(404, "Not Found"), {}, {"DownloadError"}},
-        {"checksum matches", "setup.sh", TTestHttpServer::Ok("abc"), {Meta("mxSHA256", kAbcSha256)}, Started("setup.sh")},
-        {"checksum differs", "setup.sh", TTestHttpServer::Ok("abd"), {Meta("mxSHA256", kAbcSha256)}, {"DownloadError"}},
-        {"zip with a program", "update.zip", TTestHttpServer::Ok(ZipWithProgram()), {}, Started("KorvaneUpdate/setup.sh")},
-        {"zip without a program", "update.zip", TTestHttpServer::Ok(MakeZip({{"readme.txt", "read me"}})), {},
+        {"checksum matches",
+         "setup.sh",
+         TTestHttpServer::Ok("abc"),
+         {Meta("mxSHA256", kAbcSha256)},
+         Started("setup.sh")},
+        {"checksum differs",
+         "setup.sh",
+         TTestHttpServer::Ok("abd"),
+         {Meta("mxSHA256", kAbcSha256)},
+         {"DownloadError"}},
+        {"zip with a program",
+         "update.zip",
+         TTestHttpServer::Ok(ZipWithProgram()),
+         {},
+         Started("KorvaneUpdate/setup.sh")},
+        {"zip without a program",
+         "update.zip",
+         TTestHttpServer::Ok(MakeZip({{"readme.txt", "read me"}})),
+         {},
          {"AfterDownload()", "CannotExecute", "Terminate(0)"}},
-        {"zip that is no archive", "update.zip", TTestHttpServer::Ok("<html>oops</html>"), {}, {"DownloadError"}},
+        {"zip that is no archive",
+         "update.zip",
+         TTestHttpServer::Ok("<html>oops</html>"),
+         {},
+         {"DownloadError"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Why);
@@ -67,8 +91,8 @@ TEST_F(WebUpdateTest, NewZipReplacesTheOlderUnpackedUpdate)
 TEST_F(WebUpdateTest, ZipSlipArchiveIsRefusedWhole)
 {
     ServePage("3.0.2", {}, "update.zip");
-    server.Serve("/pkg/update.zip",
-                 TTestHttpServer::Ok(MakeZip({{"setup.sh", kPackage, S_IFREG | 0755}, {"../evil.sh", "rm -rf ~"}})));
+    server.Serve("/pkg/update.zip", TTestHttpServer::Ok(MakeZip({{"setup.sh", kPackage, S_IFREG | 0755},
+                                                                 {"../evil.sh", "rm -rf ~"}})));
     EXPECT_TRUE(web.CheckForUpdate());
     EXPECT_EQ(log.WithoutDownloads(), UpTo("update.zip") + QStringList{"DownloadError"});
     EXPECT_EQ(Entries(), QStringList({"KorvaneUpdate", "update.zip"}));
@@ -109,26 +133,32 @@ TEST_F(WebUpdateTest, OwnerAnswers)
     } cases[] = {
         {"declines the update", [&] { log.CanUpdate = false; }, UpTo("setup.sh").mid(0, 3)},
         {"shows no information", [&] { log.ShowInfo = false; },
-         QStringList{"BeforeGetInfo", "AfterGetInfo", "UpdateAvailable(3.0.1,3.0.2,true)", "BeforeShowInfo(true,true)",
-                     "GetClientFileName(setup.sh)", "BeforeDownload(setup.sh)"} + Started("setup.sh")},
-        {"does not run the update", [&] { web.Options = {}; }, UpTo("setup.sh") + QStringList{"AfterDownload(setup.sh)"}},
+         QStringList{"BeforeGetInfo", "AfterGetInfo", "UpdateAvailable(3.0.1,3.0.2,true)",
+                     "BeforeShowInfo(true,true)", "GetClientFileName(setup.sh)", "BeforeDownload(setup.sh)"} +
+             Started("setup.sh")},
+        {"does not run the update", [&] { web.Options = {}; },
+         UpTo("setup.sh") + QStringList{"AfterDownload(setup.sh)"}},
         {"keeps the program running", [&] { web.Options = TmxUpdateOption::uoRunUpdate; },
          UpTo("setup.sh") + Started("setup.sh").mid(0, 2)},
         {"program cannot start", [&] { log.StartSucceeds = false; },
-         UpTo("setup.sh") + QStringList{"AfterDownload(setup.sh)", "Start(setup.sh|/S|shown)", "CannotExecute", "Terminate(0)"}},
-        {"existing file kept", existing, head + QStringList{"ClientFileExists(setup.sh,false)", "DownloadError"}},
+         UpTo("setup.sh") + QStringList{"AfterDownload(setup.sh)", "Start(setup.sh|/S|shown)",
+                                        "CannotExecute", "Terminate(0)"}},
+        {"existing file kept", existing,
+         head + QStringList{"ClientFileExists(setup.sh,false)", "DownloadError"}},
         {"existing file overwritten by option",
          [&] {
              existing();
              web.Options |= TmxUpdateOption::uoOverwrite;
          },
-         head + QStringList{"ClientFileExists(setup.sh,true)", "BeforeDownload(setup.sh)"} + Started("setup.sh")},
+         head + QStringList{"ClientFileExists(setup.sh,true)", "BeforeDownload(setup.sh)"} +
+             Started("setup.sh")},
         {"existing file overwritten by the owner",
          [&] {
              existing();
              log.Overwrite = true;
          },
-         head + QStringList{"ClientFileExists(setup.sh,false)", "BeforeDownload(setup.sh)"} + Started("setup.sh")},
+         head + QStringList{"ClientFileExists(setup.sh,false)", "BeforeDownload(setup.sh)"} +
+             Started("setup.sh")},
         {"owner chooses the file", [&] { log.ChosenFile = temp.filePath("chosen.sh"); },
          head + QStringList{"BeforeDownload(chosen.sh)"} + Started("chosen.sh")},
     };
@@ -150,13 +180,27 @@ TEST_F(WebUpdateTest, OwnerAnswers)
 TEST_F(WebUpdateTest, PageNamesOnlyAFileInTheFolder)
 {
     QStringList page{Meta("mxProduct", "Pelmark"), Meta("mxVersion", "3.0.2"),
-                     Meta("mxClientSideName", "../../escaped.sh"), Meta("mxDownload", server.Url("/pkg/setup.sh"))};
+                     Meta("mxClientSideName", "../../escaped.sh"),
+                     Meta("mxDownload", server.Url("/pkg/setup.sh"))};
     server.Serve(kPagePath, TTestHttpServer::Ok(page.join("\n").toUtf8()));
     server.Serve("/pkg/setup.sh", TTestHttpServer::Ok(kPackage));
     web.Options = {};
     EXPECT_TRUE(web.CheckForUpdate());
     EXPECT_EQ(log.WithoutDownloads(), UpTo("escaped.sh") + QStringList{"AfterDownload(escaped.sh)"});
     EXPECT_EQ(FileBytes("escaped.sh"), kPackage);
+}
+
+TEST_F(WebUpdateTest, PageWithoutAClientFileNameDownloadsNothing)
+{
+    QStringList page{Meta("mxProduct", "Pelmark"), Meta("mxVersion", "3.0.2"),
+                     Meta("mxDownload", server.Url("/pkg/setup.sh"))};
+    server.Serve(kPagePath, TTestHttpServer::Ok(page.join("\n").toUtf8()));
+    server.Serve("/pkg/setup.sh", TTestHttpServer::Ok(kPackage));
+    EXPECT_TRUE(web.CheckForUpdate());
+    // The local path is the folder itself: nothing can be written there.
+    const QStringList tail{"GetClientFileName(" + temp.path() + ")", "DownloadError"};
+    EXPECT_EQ(log.WithoutDownloads(), UpTo("").mid(0, 5) + tail);
+    EXPECT_EQ(server.RequestedPaths, QStringList{kPagePath});
 }
 
 TEST_F(WebUpdateTest, AbortStopsTheTransferQuietly)
@@ -167,8 +211,8 @@ TEST_F(WebUpdateTest, AbortStopsTheTransferQuietly)
         std::function<void()> Arrange;
         QStringList Expected;  // without OnDownload
     } cases[] = {
-        {"cancel after a block of the package", [&] { log.WhenPackageBlock = [](TmxWebUpdate& sender) { sender.Abort(); }; },
-         UpTo("setup.sh")},
+        {"cancel after a block of the package",
+         [&] { log.WhenPackageBlock = [](TmxWebUpdate& sender) { sender.Abort(); }; }, UpTo("setup.sh")},
         {"cancel while the package waits for its rest",
          [&] {
              server.OnServed = [&](const QString& path) {
@@ -203,8 +247,9 @@ TEST_F(WebUpdateTest, AbortStopsTheTransferQuietly)
 TEST_F(WebUpdateTest, InplaceModeStartsTheUtilityOnTheUnpackedPackage)
 {
     web.Inplace = true;
-    ServePage("3.0.2", {Meta("mxDownloadInplace", server.Url("/pkg/inplace.zip")),
-                        Meta("mxInplaceUtil", server.Url("/util/inplace.sh"))},
+    ServePage("3.0.2",
+              {Meta("mxDownloadInplace", server.Url("/pkg/inplace.zip")),
+               Meta("mxInplaceUtil", server.Url("/util/inplace.sh"))},
               "update.zip");
     server.Serve("/util/inplace.sh", TTestHttpServer::Ok("#!/bin/sh\n"));
     server.Serve("/pkg/inplace.zip", TTestHttpServer::Ok(ZipWithProgram()));
@@ -212,8 +257,8 @@ TEST_F(WebUpdateTest, InplaceModeStartsTheUtilityOnTheUnpackedPackage)
     // Three quoted texts: the unpack folder, the program's folder and its name, inner quotes doubled.
     const QString parameters = QStringLiteral("\"%1/KorvaneUpdate/\" \"/opt/pel\"\"mark/\" \"pelmark\"")
                                    .arg(QDir::toNativeSeparators(temp.path()));
-    const QStringList tail{"AfterDownload(KorvaneUpdate/setup.sh)", "Start(inplace.sh|" + parameters + "|hidden)",
-                           "Terminate(0)"};
+    const QStringList tail{"AfterDownload(KorvaneUpdate/setup.sh)",
+                           "Start(inplace.sh|" + parameters + "|hidden)", "Terminate(0)"};
     EXPECT_EQ(log.WithoutDownloads(), UpTo("update.zip") + tail);
     EXPECT_EQ(server.RequestedPaths, QStringList({kPagePath, "/util/inplace.sh", "/pkg/inplace.zip"}));
     EXPECT_EQ(FileBytes("inplace.sh"), "#!/bin/sh\n");
@@ -223,8 +268,9 @@ TEST_F(WebUpdateTest, InplaceModeStartsTheUtilityOnTheUnpackedPackage)
 TEST_F(WebUpdateTest, InplaceModeStopsWithoutItsUtility)
 {
     web.Inplace = true;
-    ServePage("3.0.2", {Meta("mxDownloadInplace", server.Url("/pkg/inplace.zip")),
-                        Meta("mxInplaceUtil", server.Url("/util/inplace.sh"))},
+    ServePage("3.0.2",
+              {Meta("mxDownloadInplace", server.Url("/pkg/inplace.zip")),
+               Meta("mxInplaceUtil", server.Url("/util/inplace.sh"))},
               "update.zip");
     server.Serve("/pkg/inplace.zip", TTestHttpServer::Ok(ZipWithProgram()));
     EXPECT_TRUE(web.CheckForUpdate());

@@ -17,7 +17,7 @@
 inline const QString kPagePath = QStringLiteral("/updates/pm/pm.html");
 
 class WebUpdateTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(temp.isValid());
@@ -37,7 +37,8 @@ protected:
     }
 
     // A page for `version` whose package `clientName` lies at /pkg/<clientName>.
-    QByteArray Page(const QString& version, const QStringList& extra = {}, const QString& clientName = "setup.sh") const
+    QByteArray Page(const QString& version, const QStringList& extra = {},
+                    const QString& clientName = "setup.sh") const
     {
         QStringList lines{"<html><head><title>Pelmark updates</title>",
                           Meta("mxProduct", "Pelmark"),
@@ -50,7 +51,8 @@ protected:
         return lines.join("\r\n").toUtf8();
     }
 
-    void ServePage(const QString& version, const QStringList& extra = {}, const QString& clientName = "setup.sh")
+    void ServePage(const QString& version, const QStringList& extra = {},
+                   const QString& clientName = "setup.sh")
     {
         server.Serve(kPagePath, TTestHttpServer::Ok(Page(version, extra, clientName)));
     }

@@ -13,7 +13,7 @@
 namespace {
 
 class ZipUnpacker : public ::testing::Test {
-protected:
+  protected:
     // <root>/package.zip is unpacked into <root>/out; nothing may appear elsewhere under <root>.
     QString WriteArchive(const std::vector<TZipEntry>& entries)
     {
@@ -28,7 +28,8 @@ protected:
     QStringList Everything(const QString& folder) const
     {
         QStringList names;
-        for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
+        for (const QFileInfo& info :
+             QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
             names << info.fileName();
         return names;
     }

@@ -71,7 +71,8 @@ int RunCheckUpdate(const std::vector<std::string>& args)
               << "version: " << Text(page.Version) << "\n"
               << "installed: " << installed << "\n"
               << "download: " << Text(page.Download) << "\n"
-              << "date: " << (page.VerDate.isValid() ? page.VerDate.toString(Qt::ISODate).toStdString() : "none") << "\n"
+              << "date: "
+              << (page.VerDate.isValid() ? page.VerDate.toString(Qt::ISODate).toStdString() : "none") << "\n"
               << "newer: " << (newer ? "yes" : "no") << "\n";
     return kExitOk;
 }
@@ -80,7 +81,8 @@ const TCliRegistration kRegistration{{
     "check-update",
     std::string("URL [--installed VERSION]"),
     std::string("reads an update page (") + MakerAddresses::UpdatePageUrl +
-        ") and prints its product, version, download address, date and whether it is newer; downloads nothing",
+        ") and prints its product, version, download address, date and whether it is newer; downloads "
+        "nothing",
     RunCheckUpdate,
 }};
 
