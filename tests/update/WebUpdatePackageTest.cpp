@@ -190,6 +190,28 @@ TEST_F(WebUpdateTest, PageNamesOnlyAFileInTheFolder)
     EXPECT_EQ(FileBytes("escaped.sh"), kPackage);
 }
 
+TEST_F(WebUpdateTest, StalledPackageFails)
+{
+    web.IdleTimeoutMs = 100;
+    ServePage("3.0.2");
+    server.Serve("/pkg/setup.sh",
+                 TTestHttpServer::Short(QByteArray(2000, 'p'), 5000, true));  // the rest never comes
+    EXPECT_TRUE(web.CheckForUpdate());
+    EXPECT_EQ(log.WithoutDownloads(), UpTo("setup.sh") + QStringList{"DownloadError"});
+    EXPECT_TRUE(Entries().isEmpty());
+}
+
+TEST_F(WebUpdateTest, UnwritableLocalFileEndsTheCheckUnheard)
+{
+    ServePage("3.0.2");
+    server.Serve("/pkg/setup.sh", TTestHttpServer::Ok(kPackage));
+    log.ChosenFile = temp.filePath("no/such/folder/setup.sh");
+    EXPECT_TRUE(web.CheckForUpdate());
+    const QStringList tail{"BeforeDownload(no/such/folder/setup.sh)"};
+    EXPECT_EQ(log.WithoutDownloads(), UpTo("setup.sh").mid(0, 6) + tail);
+    EXPECT_FALSE(web.Busy());
+}
+
 TEST_F(WebUpdateTest, PageWithoutAClientFileNameDownloadsNothing)
 {
     QStringList page{Meta("mxProduct", "Pelmark"), Meta("mxVersion", "3.0.2"),
