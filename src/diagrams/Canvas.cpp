@@ -162,20 +162,20 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
         std::swap(left, right);
     if (bottom < top)
         std::swap(top, bottom);
-    if (right - left < 1 || bottom - top < 1)
+    if (right - left < PenWidth_ || bottom - top < PenWidth_)
         return;
     ApplyPen();
     ApplyBrush();
-    Painter_.drawRect(QRectF(left, top, right - 1 - left, bottom - 1 - top));
+    Painter_.drawRect(QRectF(left, top, right - PenWidth_ - left, bottom - PenWidth_ - top));
 }
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom)
 {
-    if (right - left < 1 || bottom - top < 1)
+    if (right - left < PenWidth_ || bottom - top < PenWidth_)
         return;
     ApplyPen();
     ApplyBrush();
-    Painter_.drawEllipse(QRectF(left, top, right - 1 - left, bottom - 1 - top));
+    Painter_.drawEllipse(QRectF(left, top, right - PenWidth_ - left, bottom - PenWidth_ - top));
 }
 
 void TCanvas::Polygon(const std::vector<QPoint>& points)

@@ -66,8 +66,9 @@ public:
         LineTo(x2, y2);
     }
     void Polyline(const std::vector<QPoint>& points);
-    // Figures in a bounding box whose right and bottom edges are exclusive, filled with the
-    // brush and outlined with the pen.
+    // Figures in a bounding box whose right and bottom edges are exclusive by one pen width
+    // (so a box of (x - s, x + s + pen width) is centred on x), filled with the brush and
+    // outlined with the pen centred on the box.
     void Rectangle(int left, int top, int right, int bottom);
     void Ellipse(int left, int top, int right, int bottom);
     void Polygon(const std::vector<QPoint>& points);
