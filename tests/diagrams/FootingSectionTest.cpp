@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "DiagramTestSupport.h"
+#include "diagrams/LoadingIllustration.h"
 
 namespace {
 struct TSectionCase {
@@ -98,4 +99,13 @@ TEST(FootingSection, UnusableSizesGiveAWhitePicture)
     data.L = 0;
     data.Df = 1.5L;
     EXPECT_TRUE(AllWhite(DrawDiagramToBitmap({200, 150}, data, TDiagramKind::Section)));
+}
+
+TEST(LoadingIllustration, FixedPictureOfItsNaturalSize)
+{
+    const QImage picture = LoadingIllustration();
+    EXPECT_EQ(picture.size(), QSize(1024, 768));
+    EXPECT_FALSE(AllWhite(picture));
+    EXPECT_TRUE(IsWhite(picture, 2, 2));  // a white margin round the artwork
+    EXPECT_EQ(LoadingIllustration({2048, 1536}).size(), QSize(2048, 1536));
 }

@@ -11,6 +11,7 @@
 #include "cli/model/ProjectLoading.h"
 #include "core/PMClasses.h"
 #include "diagrams/DiagramDraw.h"
+#include "diagrams/LoadingIllustration.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ std::unique_ptr<QGuiApplication> MakeGuiApplication()
 int RunDiagram(const std::vector<std::string>& args)
 {
     std::vector<std::string> positional;
-    QSize size(412, 361);
+    QSize size;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--size") {
             if (i + 1 >= args.size())
@@ -59,22 +60,32 @@ int RunDiagram(const std::vector<std::string>& args)
             positional.push_back(args[i]);
         }
     }
-    if (positional.size() != 3)
-        throw EUsageError{"expected a diagram name, a project file and an output file"};
-    const std::string& which = positional[0];
-    if (which != "section" && which != "bearing")
-        throw EUsageError{"unknown diagram '" + which + "' (section or bearing)"};
+    if (positional.empty())
+        throw EUsageError{"expected a diagram name (section, bearing or loading)"};
+    const std::string which = positional[0];
+    const bool loading = which == "loading";
+    if (!loading && which != "section" && which != "bearing")
+        throw EUsageError{"unknown diagram '" + which + "' (section, bearing or loading)"};
+    if (positional.size() != (loading ? 2u : 3u))
+        throw EUsageError{loading ? "expected an output file" : "expected a project file and an output file"};
+    const std::string& output = positional.back();
 
     const std::unique_ptr<QGuiApplication> app = MakeGuiApplication();
-    TPMData record;
-    const std::string failure = LoadAndCompute(record, positional[1], TLoadMode::AsShown);
-    const QImage picture = DrawDiagramToBitmap(
-        size, record, which == "section" ? TDiagramKind::Section : TDiagramKind::BearingPlan);
+    std::string failure;
+    QImage picture;
+    if (loading) {
+        picture = LoadingIllustration(size.isEmpty() ? kLoadingIllustrationSize : size);
+    } else {
+        TPMData record;
+        failure = LoadAndCompute(record, positional[1], TLoadMode::AsShown);
+        picture = DrawDiagramToBitmap(size.isEmpty() ? QSize(412, 361) : size, record,
+                                      which == "section" ? TDiagramKind::Section : TDiagramKind::BearingPlan);
+    }
 
     // Written beside the target and renamed over it only when complete.
-    QSaveFile file(QString::fromStdString(positional[2]));
+    QSaveFile file(QString::fromStdString(output));
     if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
-        std::cerr << "Cannot write " << positional[2] << "\n";
+        std::cerr << "Cannot write " << output << "\n";
         return kExitError;
     }
     if (!failure.empty()) {
@@ -84,8 +95,9 @@ int RunDiagram(const std::vector<std::string>& args)
     return kExitOk;
 }
 
-const TCliRegistration kDiagram{{"diagram", "section|bearing FILE.kpm OUT.png [--size WxH]",
-                                 "draws the section or the bearing diagram of a project into a PNG (default 412x361)",
+const TCliRegistration kDiagram{{"diagram", "section|bearing FILE.kpm OUT.png [--size WxH] | loading OUT.png [--size WxH]",
+                                 "draws the section or the bearing diagram of a project into a PNG (default 412x361), "
+                                 "or the loading illustration (default 1024x768)",
                                  RunDiagram}};
 
 }  // namespace
