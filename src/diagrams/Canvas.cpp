@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -29,6 +30,10 @@ double CellPerEm()
         return QFontMetricsF(font).height() / 1000.0;
     }();
     return ratio;
+}
+QColor ContrastingHalo(QRgb textColour)
+{
+    return qRed(textColour) + qGreen(textColour) + qBlue(textColour) <= 384 ? QColor(Qt::white) : QColor(Qt::black);
 }
 }  // namespace
 
@@ -123,10 +128,22 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     Painter_.translate(x, y);
     if (Escapement_ != 0)
         Painter_.rotate(-Escapement_ / 10.0);
-    if (BrushStyle_ != TBrushStyle::Clear)
+    const QPointF baseline(0, metrics.ascent());
+    if (BrushStyle_ != TBrushStyle::Clear) {
         Painter_.fillRect(QRect(0, 0, TextWidth(text), TextHeight(text)), QColor(BrushColor_));
+    } else {
+        // Transparent text keeps a thin halo of the contrasting colour, so a label that lies
+        // over a line or a hatch stays readable without blanking its whole cell.
+        const QColor halo = ContrastingHalo(FontColor_);
+        const int r = std::max(1, Font_.pixelSize() / 12);
+        Painter_.setPen(halo);
+        for (int dy = -r; dy <= r; dy += r)
+            for (int dx = -r; dx <= r; dx += r)
+                if (dx != 0 || dy != 0)
+                    Painter_.drawText(baseline + QPointF(dx, dy), text);
+    }
     Painter_.setPen(QColor(FontColor_));
-    Painter_.drawText(QPointF(0, metrics.ascent()), text);
+    Painter_.drawText(baseline, text);
     Painter_.restore();
 }
 

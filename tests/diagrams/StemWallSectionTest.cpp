@@ -98,6 +98,27 @@ TEST(StemWallSection, BarsAndOutlineAtComputedPixels)
     }
 }
 
+// Continuous shape, the English record: right = 145 + 175 div 2 = 232, s = 87 / 3 = 29 px/ft,
+// footTop 54 + 174 = 228, footBottom 257; the wall 87 div 5 = 17 px wide at the left edge; the
+// slab to 232 + 87 = 319, its end 275, slabY 228 + 9 = 237; shift 206 - 145 - 87 = -26 (the
+// left label needs only 47 + 1 + 54 px): wall 119..136, right 206, slab end 249, extent 293.
+// Vertical bar: pv 4 at 119 + nearest(2 + 4.83) = 126; horizontal bars at x 130 from y 60, pitch 29.
+TEST(StemWallSection, ContinuousShapeStandsTheWallOnTheFootingEdge)
+{
+    TPMData data = StemWallRecord(0, 1);
+    data.Shape = shContinuous;
+    const QImage im = DrawDiagramToBitmap({412, 361}, data, TDiagramKind::Section);
+    EXPECT_EQ(BlackRun(im, 119, 100, true), 2);
+    EXPECT_EQ(BlackRun(im, 136, 100, true), 2);
+    EXPECT_EQ(BlackRun(im, 126, 100, true), 4);
+    for (int y : {60, 89, 118})
+        EXPECT_TRUE(IsBlack(im, 130, y)) << y;
+    EXPECT_TRUE(IsBlack(im, 290, 228));  // footing top runs on to 293
+    EXPECT_TRUE(IsBlack(im, 270, 237));  // slab underside from 293 to 249
+    EXPECT_TRUE(IsWhite(im, 293, 232));  // open slab end
+    EXPECT_TRUE(IsBlack(im, 206, 252));  // inner face below midY 242
+}
+
 TEST(StemWallSection, ZeroGoverningDimensionFallsBackToTheFootingSection)
 {
     TPMData plain = StemWallRecord(0, 1);
