@@ -102,7 +102,7 @@ bool TDiagramDraw::IsLineColour(QRgb colour) const
            SameRgb(colour, DiagramColor::Silver);
 }
 
-QRgb TDiagramDraw::SampleBackground(int x, int y, int) const
+QRgb TDiagramDraw::SampleBackground(int x, int y) const
 {
     QRgb sample = Canvas_->Pixel(x, y);
     if (IsLineColour(sample)) {
@@ -159,7 +159,7 @@ void TDiagramDraw::DrawDimension(int x1, int y1, int x2, int y2, QString text, i
     if (zeroSpan)
         span = 0;
 
-    QRgb sample = SampleBackground(ax, ay, 1);
+    QRgb sample = SampleBackground(ax, ay);
     if (SameRgb(sample, DiagramColor::Black))
         sample = DiagramColor::White;
     c.SetBrushColor(sample);
@@ -233,7 +233,7 @@ void TDiagramDraw::DrawTextBox(int left, int top, int right, int bottom, const Q
         break;
     }
     c.SetBrushStyle(TBrushStyle::Clear);
-    c.SetFontColor(ContrastColor(SampleBackground(left + offset, top + textHeight / 2, 1)));
+    c.SetFontColor(ContrastColor(SampleBackground(left + offset, top + textHeight / 2)));
     DrawRichText(left + offset, top, text);
 }
 

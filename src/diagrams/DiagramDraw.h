@@ -81,7 +81,7 @@ private:
 
     bool IsLineColour(QRgb colour) const;
     // The background under a label: the anchor pixel, or a neighbour when that is a line.
-    QRgb SampleBackground(int x, int y, int dy2) const;
+    QRgb SampleBackground(int x, int y) const;
 
     std::unique_ptr<TCanvas> Canvas_;
 };

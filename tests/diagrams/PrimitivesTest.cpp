@@ -215,8 +215,9 @@ TEST(DrawDimension, LabelBackgroundIsSampledUnderTheAnchor)
         bench.Draw.End();
         // The leading blank of the text shows the background.
         EXPECT_EQ(Rgb(bench.Image(), ax + 1, ay + 2), k.ExpectedBackground & 0xFFFFFF);
-        if (k.Ground == DiagramColor::Navy)  // white text on the dark background
+        if (k.Ground == DiagramColor::Navy) {  // white text on the dark background
             EXPECT_TRUE(HasLightPixel(bench.Image(), ax, ay, ax + along, ay + 12));
+        }
     }
 }
 
