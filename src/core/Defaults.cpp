@@ -5,14 +5,22 @@
 #include "core/AppPaths.h"
 #include "core/Today.h"
 
+namespace {
+// A new project carries no identification of the one it was made from, and today's date.
+void ClearIdentification(TPMData& data)
+{
+    data.Organization.clear();
+    data.ProjectName.clear();
+    data.JobNumber.clear();
+    data.DesignBy.clear();
+    data.Logo.clear();
+    data.Date = TodayDayCount();
+}
+}  // namespace
+
 void TPMData::ResetRecord()
 {
-    Organization.clear();
-    ProjectName.clear();
-    JobNumber.clear();
-    DesignBy.clear();
-    Logo.clear();
-    Date = TodayDayCount();
+    ClearIdentification(*this);
     SetUnitSystem(0);
     Shape = shContinuous;
     for (Real* field : {&B, &L, &Df, &C, &Phi, &Gamma, &Dw, &FS, &Reserved1, &Reserved2, &AllowNetBearing,
@@ -33,12 +41,7 @@ void TPMData::LoadDefaults()
     if (std::filesystem::exists(path, error)) {
         try {
             LoadProject(path);
-            Organization.clear();
-            ProjectName.clear();
-            JobNumber.clear();
-            DesignBy.clear();
-            Logo.clear();
-            Date = TodayDayCount();
+            ClearIdentification(*this);
             AllowNetBearing = 0;
             return;
         } catch (const std::exception&) {
