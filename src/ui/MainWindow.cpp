@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -25,8 +26,13 @@
 #include "ui/NumericEdit.h"
 #include "ui/PageControl.h"
 #include "ui/Platform.h"
+#include "ui/RecentProjects.h"
 #include "ui/RecordFields.h"
 #include "ui/ResultColumn.h"
+#if __has_include("diagrams/LoadingIllustration.h") && defined(PELMARK_HAVE_DIAGRAMS)
+#include "diagrams/LoadingIllustration.h"
+#define PELMARK_HAVE_LOADING_ILLUSTRATION 1
+#endif
 
 namespace {
 constexpr int kDesignClientWidth = 790;
@@ -48,8 +54,10 @@ QLineEdit* TextEdit(const QString& name, QWidget* parent)
 TfrmPMMain::TfrmPMMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("frmPMMain");
-    setWindowTitle("Korvane Pelmark");
+    setWindowTitle("Korvane Pelmark[*]");
+    setAcceptDrops(true);
     resize(kDesignClientWidth, kDesignClientHeight);
+    Recent_ = std::make_unique<TRecentProjects>(Platform());
     QFont font = this->font();
     font.setPointSize(8);
     setFont(font);
@@ -83,6 +91,7 @@ TfrmPMMain::TfrmPMMain(QWidget* parent) : QMainWindow(parent)
     DocumentsFolder_ = QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath("Pelmark") + "/";
     QDir().mkpath(DocumentsFolder_);
     ConnectInputs();
+    ConnectCommands();
     qApp->installEventFilter(this);
     // 9. New. 10. The first sections open.
     Guarded([this] { FileNewExecute(); });
@@ -99,47 +108,7 @@ TfrmPMMain::~TfrmPMMain()
 
 void TfrmPMMain::BuildWindow()
 {
-    // Toolbar and menus.
-    auto* toolbar = addToolBar("Main");
-    toolbar->setObjectName("ToolBar1");
-    toolbar->setMovable(false);
-    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    auto action = [this](const QString& name, const QString& text, const QString& hint, QStyle::StandardPixmap icon) {
-        auto* a = new QAction(style()->standardIcon(icon), text, this);
-        a->setObjectName(name);
-        a->setToolTip(hint);
-        a->setStatusTip(hint);
-        return a;
-    };
-    QAction* fileNew = action("FileNew", "&New", "New project", QStyle::SP_FileIcon);
-    fileNew->setShortcut(QKeySequence("Ctrl+N"));
-    QAction* fileOpen = action("FileOpen", "&Open", "Open saved project", QStyle::SP_DialogOpenButton);
-    fileOpen->setShortcut(QKeySequence("Ctrl+O"));
-    QAction* fileSave = action("FileSave", "&Save", "Save project", QStyle::SP_DialogSaveButton);
-    fileSave->setShortcut(QKeySequence("Ctrl+S"));
-    QAction* fileSaveAs = action("FileSaveAs", "Save &As...", "Save project as", QStyle::SP_DialogSaveButton);
-    QAction* filePrint = action("FilePrint", "&Print", "Print project", QStyle::SP_FileDialogDetailedView);
-    filePrint->setShortcut(QKeySequence("Ctrl+P"));
-    QAction* fileExit = action("FileExit", "E&xit", "Exit application", QStyle::SP_DialogCloseButton);
-    QAction* helpAbout = action("HelpAbout", "&About", "About Pelmark", QStyle::SP_MessageBoxInformation);
-    QAction* helpWebsite = action("HelpWebsite", "&Website", "Go to website", QStyle::SP_DriveNetIcon);
-    for (QAction* later : {fileOpen, fileSave, fileSaveAs, filePrint, helpAbout, helpWebsite})
-        later->setEnabled(false);  // their commands join the window later
-    connect(fileNew, &QAction::triggered, this, [this] { Guarded([this] { FileNewExecute(); }); });
-    connect(fileExit, &QAction::triggered, this, &QWidget::close);
-    QMenu* file = menuBar()->addMenu("&File");
-    file->addActions({fileNew, fileOpen, fileSave, fileSaveAs});
-    file->addSeparator();
-    file->addAction(filePrint);
-    file->addSeparator();
-    file->addAction(fileExit);
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->addActions({helpAbout, helpWebsite});
-    toolbar->addActions({fileNew, fileOpen, fileSave});
-    toolbar->addSeparator();
-    toolbar->addAction(filePrint);
-    toolbar->addSeparator();
-    toolbar->addAction(helpWebsite);
+    BuildCommands();
 
     auto* central = new QWidget(this);
     central->setObjectName("pnlClient");
@@ -172,7 +141,6 @@ void TfrmPMMain::BuildWindow()
     grid->addWidget(date, 3, 1);
     auto* logoButton = new QPushButton("Logo", IdentPanel_);
     logoButton->setObjectName("Button1");
-    logoButton->setEnabled(false);  // the logo commands join the window later
     auto* clearButton = new QPushButton("Clear", IdentPanel_);
     clearButton->setObjectName("Button3");
     clearButton->setEnabled(false);
@@ -202,7 +170,9 @@ void TfrmPMMain::BuildWindow()
         Images_[i] = new TDiagramImage(imageNames[i], Diagrams_->Page(i));
         Diagrams_->Page(i)->layout()->addWidget(Images_[i]);
     }
-    Images_[2]->SetImage(QImage(":/pelmark/diagrams/loading.png"));
+#ifdef PELMARK_HAVE_LOADING_ILLUSTRATION
+    Images_[2]->SetImage(LoadingIllustration());
+#endif
     Results_->Pages()->setFixedWidth(TResultColumn::kWidth);
     for (int page = TResultColumn::pgDiagram; page <= TResultColumn::pgContinuous; ++page)
         Results_->Pages()->setTabVisible(page, false);
@@ -289,12 +259,6 @@ void TfrmPMMain::ShowHintBelow(QWidget* control, const QString& text)
     HintWindow_->adjustSize();
     HintWindow_->move(control->mapToGlobal(QPoint(0, control->height())));
     HintWindow_->show();
-}
-
-void TfrmPMMain::SetModified(bool modified)
-{
-    Modified_ = modified;
-    Control<QPushButton>("Button3")->setEnabled(false);  // the logo commands join the window later
 }
 
 void TfrmPMMain::LayoutLogo()
@@ -445,7 +409,15 @@ bool TfrmPMMain::eventFilter(QObject* watched, QEvent* event)
         if (watched == findChild<QDateEdit*>("DateTimePicker1"))
             Guarded([&] { InputExit(watched); });
         break;
+    case QEvent::Resize:
+        if (watched == IdentPanel_)
+            LayoutLogo();  // the logo keeps its slot at the panel's right edge
+        break;
     case QEvent::MouseButtonRelease:
+        if (watched == Logo_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            Guarded([this] { Button1Click(); });
+            return true;
+        }
         if (watched == Results_->BearingLink()) {
             Guarded([this] { Label18Click(); });
             return true;

@@ -13,6 +13,7 @@
 #include "ui/UnitLabels.h"
 
 class QCheckBox;
+class QMenu;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -23,6 +24,7 @@ class TDiagramImage;
 class TfrmComputations;
 class TInputColumn;
 class TNumericEdit;
+class TRecentProjects;
 class TResultColumn;
 
 class TfrmPMMain : public QMainWindow {
@@ -43,7 +45,24 @@ public:
 
     // --- Commands ---
     void FileNewExecute();
+    void FileOpenExecute();
+    void FileSaveExecute();
+    void FileSaveAsExecute();
+    void FileExitExecute();
+    void HelpAboutExecute();
+    void HelpWebsiteExecute();
+    // Whether the current project may be discarded; asks to save it when it is modified.
+    bool ConfirmSave();
     void SetModified(bool modified);
+    // Resets the record and reads a project file into it, as Open does after its dialog.
+    void OpenProject(const QString& path);
+    // Opens an entry of the recent projects list (a missing file is reported and removed).
+    void OpenRecentProject(const QString& path);
+    // The caption by FileName; the title bar shows it with the modified mark of the platform.
+    QString Caption() const;
+    QMenu* RecentMenu() const { return RecentMenu_; }
+    // The leave handling of the control that has the focus, so that a value being typed is read.
+    void CommitFocusedInput();
 
     // --- Sections and hints ---
     TSectionPanel* InputSection(const QString& name) const;
@@ -78,6 +97,9 @@ public:
     void PageControlChange();
     void Label18Click();
     void Label196Click();
+    void Button1Click();  // "Logo", or a click on the logo
+    void Button3Click();  // "Clear"
+    void imgDiagClick(TDiagramImage* image);
 
     // Redraws the footing section and the bearing diagram.
     void DrawDiagrams();
@@ -88,9 +110,18 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildWindow();
+    void BuildCommands();
+    void ConnectCommands();
+    void RebuildRecentMenu();
+    void UpdateCaption();
+    void SaveTo(const QString& path);
+    void ShowLogoFromRecord();
     void ConnectInputs();
     void BindResults();
     void ShowError(const std::exception& error);
@@ -126,6 +157,8 @@ private:
     QLabel* HintWindow_ = nullptr;
     TDiagramImage* Images_[4] = {};
     QList<TSectionPanel*> InputPanels_, ResultPanels_;
+    std::unique_ptr<TRecentProjects> Recent_;
+    QMenu* RecentMenu_ = nullptr;
 
     struct TResultBinding {
         TNumericEdit* Edit;

@@ -4,11 +4,9 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
-#include <QFileInfo>
 #include <QSignalBlocker>
 
 #include "core/InputCatalogue.h"
-#include "core/Today.h"
 #include "core/Units.h"
 #include "design/RebarTables.h"
 #include "ui/InputColumn.h"
@@ -262,43 +260,3 @@ void TfrmPMMain::PageControl3Change(int index)
 }
 
 void TfrmPMMain::CollapsibleCaptionClick(TSectionPanel* section) { section->Toggle(); }
-
-void TfrmPMMain::FileNewExecute()
-{
-    TPMData& d = *Data_;
-    d.LoadDefaults();
-    FileName_.clear();
-    for (const char* name : {"Edit28", "Edit33", "Edit27", "Edit29"})
-        SetTextSilently(Control<QLineEdit>(name), {});
-    LogoBytes_.clear();
-    Logo_->clear();
-    LayoutLogo();
-    {
-        auto* date = Control<QDateEdit>("DateTimePicker1");
-        const QSignalBlocker blocker(date);
-        date->setDate(kDayZero.addDays(static_cast<qint64>(TodayDayCount())));
-    }
-    for (const char* name : {"ComboBox1", "ComboBox2"}) {
-        auto* list = Control<QComboBox>(name);
-        const QSignalBlocker blocker(list);
-        list->setCurrentIndex(0);
-    }
-    // Every tagged edit starts at the lower bound of its tag.
-    const TInputLimitsTable& limits = ActiveInputLimits();
-    for (TNumericEdit* edit : findChildren<TNumericEdit*>()) {
-        if (edit->Tag() >= 1 && edit->Tag() <= kInputTagCount)
-            ShowInput(edit, limits[edit->Tag()].Min);
-        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    InputSection("pnlGeneralData")->Expand(true);
-    ResultSection("pnlBearingCapacity")->Expand(true);
-    Recalculate();
-    ReadInputs();
-    SetModified(false);
-    if (isVisible()) {
-        auto* units = Control<QComboBox>("ComboBox1");
-        (units->isEnabled() ? units : Control<QComboBox>("ComboBox2"))->setFocus();
-    }
-    setWindowTitle(FileName_.isEmpty() ? QString("Korvane Pelmark")
-                                       : "Korvane Pelmark - " + QFileInfo(FileName_).fileName());
-}

@@ -77,7 +77,19 @@ private:
 
     static QString RunFileDialog(QWidget* parent, const TFileDialogSpec& spec, QFileDialog::AcceptMode mode)
     {
-        QFileDialog dialog(parent, spec.Title, spec.Folder, spec.Filter);
+        QFileDialog dialog(parent, spec.Title, spec.Folder);
+        // The filter names are shown as written ("JPEG files (*.jpg; *.jpeg)"); Qt reads the
+        // patterns from the last parentheses, separated by blanks, so each name gets a hidden copy.
+        QStringList filters;
+        for (const QString& entry : spec.Filter.split(";;", Qt::SkipEmptyParts)) {
+            const qsizetype open = entry.lastIndexOf('(');
+            const qsizetype close = entry.lastIndexOf(')');
+            QString patterns = open >= 0 && close > open ? entry.mid(open + 1, close - open - 1) : QString("*");
+            patterns.replace(';', ' ');
+            filters << entry + " (" + patterns.simplified() + ")";
+        }
+        dialog.setNameFilters(filters);
+        dialog.setOption(QFileDialog::HideNameFilterDetails, true);
         dialog.setAcceptMode(mode);
         dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);

@@ -52,7 +52,8 @@ TEST_F(TWindowTest, ComputeErrorIsShownAndTheWindowCarriesOn)
 
 TEST_F(TWindowTest, StartsAsANewProject)
 {
-    EXPECT_EQ(W().windowTitle(), "Korvane Pelmark");
+    EXPECT_EQ(W().Caption(), "Korvane Pelmark");
+    EXPECT_EQ(W().windowTitle(), "Korvane Pelmark[*]");
     EXPECT_FALSE(W().Modified());
     EXPECT_TRUE(W().FileName().isEmpty());
     EXPECT_TRUE(W().InputSection("pnlGeneralData")->IsOpen());

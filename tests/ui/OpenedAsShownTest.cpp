@@ -73,14 +73,8 @@ class TOpenedAsShownTest : public TWindowTest, public ::testing::WithParamInterf
 TEST_P(TOpenedAsShownTest, WindowAndBatchToolHoldTheSameRecord)
 {
     const std::string path = ExecutableDir() + GetParam();
-    // The window opens a project as its Open command does.
-    W().Guarded([&] {
-        D().ResetRecord();
-        D().LoadProject(path);
-        W().Recalculate();
-        W().InputChange(W().Control<QComboBox>("ComboBox1"));
-        W().SetModified(false);
-    });
+    // The window's Open after its dialog.
+    W().Guarded([&] { W().OpenProject(QString::fromStdString(path)); });
     ASSERT_TRUE(Platform_.Messages.isEmpty()) << Platform_.Messages[0].Text.toStdString();
 
     // The batch tool's default show.
