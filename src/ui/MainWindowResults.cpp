@@ -136,16 +136,8 @@ void TfrmPMMain::Recalculate()
 
     // 3. Project texts, logo, units and shape.
     SetTextSilently(Control<QLineEdit>("Edit28"), QString::fromStdString(d.Organization));
-    if (LogoBytes_ != d.Logo) {
-        LogoBytes_ = d.Logo;
-        QPixmap picture;
-        if (!LogoBytes_.empty())
-            picture.loadFromData(LogoBytes_.data(), static_cast<uint>(LogoBytes_.size()), "JPEG");
-        if (picture.isNull())
-            Logo_->clear();
-        else
-            Logo_->setPixmap(picture);
-    }
+    if (LogoBytes_ != d.Logo)
+        ShowLogoFromRecord();
     LayoutLogo();
     SetTextSilently(Control<QLineEdit>("Edit33"), QString::fromStdString(d.ProjectName));
     SetTextSilently(Control<QLineEdit>("Edit27"), QString::fromStdString(d.JobNumber));

@@ -1,6 +1,8 @@
 // New, Open, Save, Save As and the close request around the save prompt; the caption; the logo
 // buttons; failing reads and writes.
 #include <QLabel>
+#include <QMenu>
+#include <QToolBar>
 #include <QPushButton>
 #include <QWindow>
 
@@ -292,6 +294,73 @@ TEST_F(TProjectTest, LogoTravelsWithTheProject)
     EXPECT_EQ(W().Control<QLabel>("Logo")->width(), 173);
     EXPECT_TRUE(W().Control<QPushButton>("Button3")->isEnabled());
     EXPECT_FALSE(W().Modified());
+}
+
+}  // namespace
+
+namespace {
+
+struct TCommandCase {
+    const char* Action;
+    const char* Text;
+    const char* Shortcut;
+    const char* Hint;
+};
+
+const TCommandCase kCommandCases[] = {
+    {"FileNew", "&New", "Ctrl+N", "New project"},
+    {"FileOpen", "&Open", "Ctrl+O", "Open saved project"},
+    {"FileSave", "&Save", "Ctrl+S", "Save project"},
+    {"FileSaveAs", "Save &As...", "", "Save project as"},
+    {"FilePrint", "&Print", "Ctrl+P", "Print project"},
+    {"FileExit", "E&xit", "", "Exit application"},
+    {"HelpAbout", "&About", "", "About Pelmark"},
+    {"HelpWebsite", "&Website", "", "Go to website"},
+};
+
+QStringList Names(const QList<QAction*>& actions)
+{
+    QStringList names;
+    for (QAction* action : actions)
+        names << (action->isSeparator() ? QString("-") : action->menu() ? action->menu()->objectName()
+                                                                          : action->objectName());
+    return names;
+}
+
+TEST_F(TWindowTest, MenusAndToolbarCarryTheCommands)
+{
+    for (const TCommandCase& c : kCommandCases) {
+        auto* action = W().findChild<QAction*>(c.Action);
+        ASSERT_NE(action, nullptr) << c.Action;
+        EXPECT_EQ(action->text(), c.Text);
+        EXPECT_EQ(action->shortcut(), QKeySequence(c.Shortcut)) << c.Action;
+        EXPECT_EQ(action->toolTip(), c.Hint);
+    }
+    auto* file = W().findChild<QMenu*>("mnuFile");
+    auto* help = W().findChild<QMenu*>("mnuHelp");
+    ASSERT_TRUE(file && help);
+    EXPECT_EQ(file->title(), "&File");
+    EXPECT_EQ(Names(file->actions()), (QStringList{"FileNew", "FileOpen", "FileSave", "FileSaveAs", "-", "FilePrint",
+                                                   "-", "mnuRecentProjects", "-", "FileExit"}));
+    EXPECT_EQ(help->title(), "&Help");
+    EXPECT_EQ(Names(help->actions()),
+              (QStringList{"HelpAbout", "HelpWebsite", "-", "HelpAutoUpdates", "HelpCheckUpdates"}));
+    EXPECT_EQ(W().findChild<QAction*>("HelpAutoUpdates")->text(), "A&utomatically Check for Updates");
+    EXPECT_EQ(W().findChild<QAction*>("HelpCheckUpdates")->text(), "&Check for Updates Now");
+    auto* toolbar = W().findChild<QToolBar*>("ToolBar1");
+    EXPECT_EQ(Names(toolbar->actions()),
+              (QStringList{"FileNew", "FileOpen", "FileSave", "-", "FilePrint", "-", "HelpWebsite"}));
+}
+
+TEST_F(TWindowTest, ExitRequestsTheClose)
+{
+    Type("Edit1", "7.25");
+    W().findChild<QAction*>("FileExit")->trigger();  // no answer queued: Cancel
+    EXPECT_TRUE(W().isVisible());
+    ASSERT_EQ(Platform_.Messages.size(), 1);
+    Platform_.MessageAnswers.enqueue(mbNo);
+    W().findChild<QAction*>("FileExit")->trigger();
+    EXPECT_FALSE(W().isVisible());
 }
 
 }  // namespace
