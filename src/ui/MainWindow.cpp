@@ -409,6 +409,12 @@ bool TfrmPMMain::eventFilter(QObject* watched, QEvent* event)
         if (watched == findChild<QDateEdit*>("DateTimePicker1"))
             Guarded([&] { InputExit(watched); });
         break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (mine && HandleFileDrag(event))
+            return true;
+        break;
     case QEvent::Resize:
         if (watched == IdentPanel_)
             LayoutLogo();  // the logo keeps its slot at the panel's right edge

@@ -111,8 +111,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildWindow();
@@ -122,6 +120,7 @@ private:
     void UpdateCaption();
     void SaveTo(const QString& path);
     void ShowLogoFromRecord();
+    bool HandleFileDrag(QEvent* event);
     void ConnectInputs();
     void BindResults();
     void ShowError(const std::exception& error);

@@ -285,7 +285,9 @@ void TfrmPMMain::RebuildRecentMenu()
     const QStringList items = Recent_->Items();
     for (int i = 0; i < items.size(); ++i) {
         const QString path = items[i];
-        QAction* action = RecentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        QString name = QFileInfo(path).fileName();
+        name.replace('&', "&&");
+        QAction* action = RecentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(name));
         action->setObjectName(QString("RecentProject%1").arg(i + 1));
         action->setToolTip(path);
         action->setStatusTip(path);
@@ -310,26 +312,24 @@ void TfrmPMMain::OpenRecentProject(const QString& path)
         OpenProject(path);
 }
 
-void TfrmPMMain::dragEnterEvent(QDragEnterEvent* event)
+// A project file dragged over any part of the window, an edit included, is taken by the window.
+bool TfrmPMMain::HandleFileDrag(QEvent* event)
 {
-    if (!DroppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void TfrmPMMain::dropEvent(QDropEvent* event)
-{
-    const QString path = DroppedFile(event->mimeData());
+    auto* drag = static_cast<QDropEvent*>(event);  // the enter and move events derive from it
+    const QString path = DroppedFile(drag->mimeData());
     if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    // Opened once the drop has finished, so that the save prompt does not hold the dragging program.
-    QMetaObject::invokeMethod(
-        this,
-        [this, path] {
-            Guarded([&] {
-                if (ConfirmSave())
-                    OpenProject(path);
-            });
-        },
-        Qt::QueuedConnection);
+        return false;
+    drag->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
+        // Opened once the drop has finished, so that the save prompt does not hold the dragging program.
+        QMetaObject::invokeMethod(
+            this,
+            [this, path] {
+                Guarded([&] {
+                    if (ConfirmSave())
+                        OpenProject(path);
+                });
+            },
+            Qt::QueuedConnection);
+    return true;
 }

@@ -120,6 +120,7 @@ TEST_F(TProjectTest, DroppedProjectIsOpened)
     const QString other = WriteProject("dropped.kpm", 3.5);
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(other)});
+    mime.setText(other);  // file managers add the path as text, which an edit would take
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&W(), &enter);
     EXPECT_TRUE(enter.isAccepted());
@@ -130,6 +131,18 @@ TEST_F(TProjectTest, DroppedProjectIsOpened)
     EXPECT_EQ(W().FileName(), other);
     EXPECT_EQ(D().B, 3.5L);
     EXPECT_EQ(W().Caption(), "Korvane Pelmark - dropped.kpm");
+
+    // Dropped onto an edit, a project is opened too, and its path is not typed into the edit.
+    auto* organization = W().Control<QLineEdit>("Edit28");
+    Run("FileNew");
+    QDragEnterEvent overEdit(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(organization, &overEdit);
+    EXPECT_TRUE(overEdit.isAccepted());
+    QDropEvent onEdit(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(organization, &onEdit);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(organization->text().isEmpty());
+    EXPECT_EQ(W().FileName(), other);
 
     // Text, or several files, are not a project.
     QMimeData text;
