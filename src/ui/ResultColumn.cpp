@@ -1,5 +1,7 @@
 #include "ui/ResultColumn.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -14,6 +16,7 @@ constexpr int kRowHeight = 20;
 constexpr int kCaptionWidth = 172;
 constexpr int kUnitLeft = 172;
 constexpr int kUnitWidth = 42;
+constexpr int kUnitTextWidth = 30;  // room a short unit label such as "psf" or "kip" takes at the right
 constexpr int kValueLeft = 216;
 constexpr int kValuePitch = 66;
 constexpr int kValueWidth = 48;
@@ -30,6 +33,17 @@ QLabel* Heading(const QString& text, QWidget* parent)
     heading->setPalette(p);
     heading->setFixedHeight(20);
     return heading;
+}
+
+// A long caption is set a little smaller so that it fits beside its unit label; its text stays
+// whole, since the report prints the captions the window shows.
+void FitCaption(QLabel* caption, int width)
+{
+    QFont font = caption->font();
+    const qreal smallest = font.pointSizeF() * 0.8;
+    while (QFontMetrics(font).horizontalAdvance(caption->text()) > width && font.pointSizeF() - 0.5 >= smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    caption->setFont(font);
 }
 
 QLabel* Link(const QString& name, QWidget* parent, int top)
@@ -94,6 +108,8 @@ void TResultColumn::BuildSection(const TResultSectionSpec& spec)
         auto* caption = new QLabel(row.Caption, section);
         caption->setGeometry(4, top, kCaptionWidth, kRowHeight);
         caption->setToolTip(row.Caption);
+        if (row.Unit != kNoUnit)
+            FitCaption(caption, kUnitLeft + kUnitWidth - kUnitTextWidth - 8);
         if (!*row.Caption)
             caption->setObjectName("Label64");
         if (row.Unit != kNoUnit) {
