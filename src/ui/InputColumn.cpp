@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/InputCatalogue.h"
+#include "ui/ColumnHeading.h"
 #include "ui/NumericEdit.h"
 #include "ui/PageControl.h"
 
@@ -17,19 +18,6 @@ constexpr int kRowHeight = 21;
 constexpr int kEditWidth = 72;
 constexpr int kUnitWidth = 52;
 
-QLabel* ColumnHeading(const QString& text, QWidget* parent)
-{
-    auto* heading = new QLabel(text, parent);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    heading->setAutoFillBackground(true);
-    QPalette p = heading->palette();
-    p.setColor(QPalette::Window, QColor(200, 214, 232));
-    heading->setPalette(p);
-    heading->setFixedHeight(20);
-    return heading;
-}
 }  // namespace
 
 TInputColumn::TInputColumn(TUnitLabelSet& units, QWidget* parent)

@@ -1,4 +1,5 @@
 // Reading the controls into the record, and the handlers of the input column.
+#include <QScopedValueRollback>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -62,13 +63,7 @@ void TfrmPMMain::EmptyRebarLists()
 
 void TfrmPMMain::ReadInputs()
 {
-    const bool wasBusy = Busy_;
-    Busy_ = true;
-    struct TRestore {
-        bool& Flag;
-        bool Value;
-        ~TRestore() { Flag = Value; }
-    } restore{Busy_, wasBusy};
+    const QScopedValueRollback<bool> busy(Busy_, true);
 
     TPMData& d = *Data_;
     auto field = [&](const char* control) -> Real& { return FindInput(control)->Field(d); };

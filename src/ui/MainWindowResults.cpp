@@ -1,5 +1,6 @@
 // Showing the record: inputs back into their controls, the compute-all cycle, every result, the
 // checks, the sections that apply, and the diagrams.
+#include <QScopedValueRollback>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -112,13 +113,7 @@ void TfrmPMMain::ShowResults(const QString& sectionName)
 
 void TfrmPMMain::Recalculate()
 {
-    const bool wasBusy = Busy_;
-    Busy_ = true;
-    struct TRestore {
-        bool& Flag;
-        bool Value;
-        ~TRestore() { Flag = Value; }
-    } restore{Busy_, wasBusy};
+    const QScopedValueRollback<bool> busy(Busy_, true);
     TPMData& d = *Data_;
 
     // 1. Units, the rebar table, and the bar-size lists that were emptied.

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/ColumnHeading.h"
 #include "ui/IconSet.h"
 #include "ui/NumericEdit.h"
 #include "ui/PageControl.h"
@@ -20,20 +21,6 @@ constexpr int kUnitTextWidth = 30;  // room a short unit label such as "psf" or 
 constexpr int kValueLeft = 216;
 constexpr int kValuePitch = 66;
 constexpr int kValueWidth = 48;
-
-QLabel* Heading(const QString& text, QWidget* parent)
-{
-    auto* heading = new QLabel(text, parent);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    heading->setAutoFillBackground(true);
-    QPalette p = heading->palette();
-    p.setColor(QPalette::Window, QColor(200, 214, 232));
-    heading->setPalette(p);
-    heading->setFixedHeight(20);
-    return heading;
-}
 
 // A long caption is set a little smaller so that it fits beside its unit label; its text stays
 // whole, since the report prints the captions the window shows.
@@ -69,7 +56,7 @@ TResultColumn::TResultColumn(TUnitLabelSet& units, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(Heading("  RESULTS", this));
+    layout->addWidget(ColumnHeading("  RESULTS", this));
     layout->addWidget(Pages_, 1);
 
     QWidget* numeric = Pages_->AddPage("NUMERIC");
@@ -159,7 +146,7 @@ TDiagramColumn::TDiagramColumn(QWidget* parent) : QWidget(parent), Pages_(new TP
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(Heading("  DIAGRAMS", this));
+    layout->addWidget(ColumnHeading("  DIAGRAMS", this));
     layout->addWidget(Pages_, 1);
     for (const char* caption : kDiagramPageCaptions)
         Pages_->AddPage(caption);
