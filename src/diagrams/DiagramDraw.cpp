@@ -1,5 +1,7 @@
 #include "diagrams/DiagramDraw.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -322,4 +324,26 @@ QString ShapeDisplayName(std::uint8_t shape)
 {
     static const char* const names[] = {"Continuous", "Square", "Circle", "Rectangle"};
     return shape < 4 ? QString(names[shape]) : QString();
+}
+
+void TDiagramDraw::DrawGround(int x1, int x2, int groundY, int floorY, int textHeight)
+{
+    TCanvas& c = Canvas();
+    c.Line(x1, groundY, x2, groundY);
+    c.SetBrushColor(DiagramColor::Grey);
+    c.SetBrushStyle(TBrushStyle::BDiagonal);
+    c.FillRect(x1, groundY, x2, std::min(groundY + textHeight, floorY));
+}
+
+int TDiagramDraw::DrawBaseDimension(int left, int right, int bottomY, int gap, const QString& text)
+{
+    TCanvas& c = Canvas();
+    c.SetPenWidth(LineUnit());
+    c.SetBrushColor(DiagramColor::White);
+    c.SetBrushStyle(TBrushStyle::Solid);
+    const int extension = Nearest(1.5L * gap);
+    c.Line(left, bottomY, left, bottomY + extension);
+    c.Line(right, bottomY, right, bottomY + extension);
+    DrawDimension(left, bottomY + gap, right, bottomY + gap, text, 2);
+    return extension;
 }

@@ -72,6 +72,13 @@ public:
     // Dashed line from the pen position to (x, y).
     void DrawDashedLine(int x, int y);
 
+    // Shared by the two section drawings.
+    // The ground line from x1 to x2 at groundY, hatched one text height deep but never below floorY.
+    void DrawGround(int x1, int x2, int groundY, int floorY, int textHeight);
+    // Restores the thin pen and white fill of dimensions, and dimensions the base from left to
+    // right below bottomY, with its extension lines; returns the extension length.
+    int DrawBaseDimension(int left, int right, int bottomY, int gap, const QString& text);
+
     // Takes the bitmap's size and opens a canvas on it with the diagram font; End closes it.
     void Begin();
     void End() { Canvas_.reset(); }

@@ -80,19 +80,9 @@ void TDiagramDraw::DrawFootingSection()
     c.Polyline(lower);
 
     // Ground line with its soil hatching, never deeper than the footing top.
-    c.Line(left - 2 * g, groundY, postLeft, groundY);
-    c.SetBrushColor(DiagramColor::Grey);
-    c.SetBrushStyle(TBrushStyle::BDiagonal);
-    c.FillRect(left - 2 * g, groundY, postLeft, std::min(groundY + F, topY));
+    DrawGround(left - 2 * g, postLeft, groundY, topY, F);
 
-    c.SetPenWidth(LineUnit());
-    c.SetBrushColor(DiagramColor::White);
-    c.SetBrushStyle(TBrushStyle::Solid);
-
-    const int extension = Nearest(1.5L * g);
-    c.Line(left, bottomY, left, bottomY + extension);
-    c.Line(right, bottomY, right, bottomY + extension);
-    DrawDimension(left, bottomY + g, right, bottomY + g, FormatMeasure(2, mark, B), 2);
+    const int extension = DrawBaseDimension(left, right, bottomY, g, FormatMeasure(2, mark, B));
 
     c.Line(left, bottomY, left - extension, bottomY);
     DrawDimension(left - g, groundY, left - g, bottomY, FormatMeasure(2, mark, Df), 2);

@@ -97,21 +97,11 @@ bool TDiagramDraw::DrawStemWallSection()
 
     // Ground line and soil hatching on the toe side.
     const int groundLeft = left - Nearest(2.5L * g0);
-    if (groundY >= top) {
-        c.Line(groundLeft, groundY, wallLeft, groundY);
-        c.SetBrushColor(DiagramColor::Grey);
-        c.SetBrushStyle(TBrushStyle::BDiagonal);
-        c.FillRect(groundLeft, groundY, wallLeft, std::min(groundY + F, footTop));
-    }
+    if (groundY >= top)
+        DrawGround(groundLeft, wallLeft, groundY, footTop, F);
 
     // Dimensions.
-    c.SetPenWidth(LineUnit());
-    c.SetBrushColor(DiagramColor::White);
-    c.SetBrushStyle(TBrushStyle::Solid);
-    const int ext = Nearest(1.5L * g0);
-    c.Line(left, footBottom, left, footBottom + ext);
-    c.Line(right, footBottom, right, footBottom + ext);
-    DrawDimension(left, footBottom + g0, right, footBottom + g0, FormatMeasure(2, mark, W), 2);
+    const int ext = DrawBaseDimension(left, right, footBottom, g0, FormatMeasure(2, mark, W));
 
     c.Line(left, footBottom, left - ext, footBottom);
     if (groundY > top) {
