@@ -7,6 +7,8 @@ source scripts/deps.sh
 pelmark_install_deps
 
 jobs=$(nproc)
+# A compiler cache, where the machine has one, makes repeated builds of several checkouts cheap.
+if command -v ccache >/dev/null 2>&1; then export CMAKE_CXX_COMPILER_LAUNCHER=ccache; fi
 export QT_QPA_PLATFORM=offscreen
 
 cmake -S . -B build/full -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
