@@ -61,13 +61,19 @@ void TPMData::BearingCapacity()
     NcTerzaghi = Phi == 0 ? 5.7L : Stored(CheckedDiv(terzaghiNqLess1, tanPhi));
     NGammaTerzaghi = Stored(CheckedDiv(2 * (NqTerzaghi + 1) * tanPhi, 1 + 0.4L * std::sin(4 * phiRad)));
 
+    // The width is the shorter side: a rectangle entered with B > L is the same footing as one
+    // entered the other way round. Every other shape has one width.
+    const bool swapped = Shape == shRectangle && B > L;
+    const Real width = swapped ? L : B;
+    const Real length = swapped ? B : L;
+
     // Water table: at or above the base, deeper than one width below it, or in between.
     if (Dw <= Df)
         GammaPrime = Stored(Gamma - GammaW);
-    else if (Dw >= Df + B)
+    else if (Dw >= Df + width)
         GammaPrime = Gamma;
     else
-        GammaPrime = Stored(Gamma - GammaW * (1 - CheckedDiv(Dw - Df, B)));
+        GammaPrime = Stored(Gamma - GammaW * (1 - CheckedDiv(Dw - Df, width)));
     SigmaZD = Stored(Dw <= Df ? Gamma * Df - (Df - Dw) * GammaW : Gamma * Df);
 
     const TTerzaghiCoefficients coefficients = TerzaghiCoefficients(Shape);
@@ -85,11 +91,11 @@ void TPMData::BearingCapacity()
     case shContinuous: BOverL = 0; break;
     case shSquare:
     case shCircle: BOverL = 1; break;
-    case shRectangle: BOverL = Stored(CheckedDiv(B, L)); break;
+    case shRectangle: BOverL = Stored(CheckedDiv(width, length)); break;
     default: BOverL = NaN(); break;
     }
     Sc = Stored(1 + BOverL * CheckedDiv(NqVesic, NcVesic));
-    const Real depthRatio = Stored(CheckedDiv(Df, B));
+    const Real depthRatio = Stored(CheckedDiv(Df, width));
     DepthK = depthRatio <= 1 ? depthRatio : std::atan(depthRatio);
     Dc = 1 + 0.4L * DepthK;
     Sq = Stored(1 + BOverL * tanPhi);
@@ -111,7 +117,7 @@ void TPMData::BearingCapacity()
         QallTerzaghi = Stored(CheckedDiv(QultTerzaghi, FS));
     }
     QultVesic = Stored(C * NcVesic * Sc * Dc + SigmaZD * NqVesic * Sq * Dq +
-                       0.5L * GammaPrime * B * NGammaVesic * SGamma * DGamma);
+                       0.5L * GammaPrime * width * NGammaVesic * SGamma * DGamma);
     QallVesic = Stored(CheckedDiv(QultVesic, FS));
     if (Shape != shRectangle)
         AllowLoadTerzaghi = Stored(QallTerzaghi * area / loadUnit);

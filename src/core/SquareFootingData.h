@@ -36,10 +36,23 @@ struct TSquareFootingData {
     Real PhiMn2 = 0;
     Real Mu1 = 0;  // ultimate moment at the column face: k-ft ; kN-m
     Real Mu2 = 0;
-    Real PhiVc1 = 0;  // design one-way shear strength: kip ; kN
+    Real PhiVc1 = 0;  // design one-way shear strength, ACI 318-19 22.5.5.1(c): kip ; kN
     Real PhiVc2 = 0;
     Real Vu1 = 0;  // ultimate one-way shear at d from the column face; 0 beyond the footing edge
     Real Vu2 = 0;
+    Real As1 = 0;  // steel area of each direction: in^2 ; mm^2
+    Real As2 = 0;
+    Real AsMin1 = 0;  // minimum steel on the gross section, 0.0018 x b x T: in^2 ; mm^2
+    Real AsMin2 = 0;
+    Real PunchPerimeter = 0;  // bo of the critical section at d/2 from the column faces: in ; mm
+    Real PhiVcPunch = 0;      // design two-way shear strength: kip ; kN
+    Real VuPunch = 0;         // factored two-way shear; 0 when the section lies beyond the footing
+    Real PuColumn = 0;        // factored column load 1.2 D + 1.6 L: kip ; kN
+    Real PhiBearing = 0;      // design bearing strength of the column on the footing: kip ; kN
+    Real DevLength1 = 0;      // development length of the bars: in ; mm
+    Real DevLength2 = 0;
+    Real DevAvail1 = 0;  // length from the column face to the bar end: in ; mm
+    Real DevAvail2 = 0;
 
     template <class V> void VisitFields(V& v)
     {
@@ -74,5 +87,18 @@ struct TSquareFootingData {
         v.Result("PhiVc2", PhiVc2);
         v.Result("Vu1", Vu1);
         v.Result("Vu2", Vu2);
+        v.Result("As1", As1);
+        v.Result("As2", As2);
+        v.Result("AsMin1", AsMin1);
+        v.Result("AsMin2", AsMin2);
+        v.Result("PunchPerimeter", PunchPerimeter);
+        v.Result("PhiVcPunch", PhiVcPunch);
+        v.Result("VuPunch", VuPunch);
+        v.Result("PuColumn", PuColumn);
+        v.Result("PhiBearing", PhiBearing);
+        v.Result("DevLength1", DevLength1);
+        v.Result("DevLength2", DevLength2);
+        v.Result("DevAvail1", DevAvail1);
+        v.Result("DevAvail2", DevAvail2);
     }
 };

@@ -2,14 +2,13 @@
 
 #include "core/PMClasses.h"
 #include "design/RebarTables.h"
+#include "design/SquareFootingAci.h"
 
 TSquareFootingLimits SquareFootingLimits(const TPMData& record)
 {
     const TSquareFootingData& q = record.Square;
-    // An Fy of 0 is taken as 0.001 so that the limit stays defined (the cap of 0.002 then governs).
-    const Real fy = q.Fy == 0 ? 0.001L : q.Fy;
     TSquareFootingLimits limits;
-    limits.RhoMin = MinValid({record.UnitValue(0.756, 0.108) / fy, 0.002L});
+    limits.RhoMin = kMinSteelRatio;
     limits.SpacingMin = MaxValid({FindRebar(q.FootingBarSize).Diameter, record.UnitValue(25, 1)});
     limits.SpacingMax = MinValid({3 * q.FootingThickness, record.UnitValue(450, 18)});
     return limits;
@@ -24,8 +23,9 @@ TSquareFootingChecks SquareFootingChecks(const TPMData& record)
     const auto shearOk = [](Real vu, Real phiVc) { return vu <= phiVc || vu == 0; };
 
     c.QService = q.QService <= record.AllowNetBearing;
-    c.Rho1 = q.Rho1 >= c.Limits.RhoMin;
-    c.Rho2 = q.Rho2 >= c.Limits.RhoMin;
+    // Minimum steel on the gross section; the ratio shown stays As / (b d).
+    c.Rho1 = q.As1 >= q.AsMin1;
+    c.Rho2 = q.As2 >= q.AsMin2;
     c.Spacing1 = spacingOk(q.BarSpacing1);
     c.Spacing2 = spacingOk(q.BarSpacing2);
     c.Moment1 = q.Mu1 <= q.PhiMn1;
@@ -34,5 +34,10 @@ TSquareFootingChecks SquareFootingChecks(const TPMData& record)
     c.Shear2 = shearOk(q.Vu2, q.PhiVc2);
     c.ShearBeyondEdge1 = q.Vu1 == 0;
     c.ShearBeyondEdge2 = q.Vu2 == 0;
+    c.Punch = shearOk(q.VuPunch, q.PhiVcPunch);
+    c.PunchBeyondEdge = q.VuPunch == 0;
+    c.Bearing = q.PuColumn <= q.PhiBearing;
+    c.Development1 = q.DevLength1 <= q.DevAvail1;
+    c.Development2 = q.DevLength2 <= q.DevAvail2;
     return c;
 }

@@ -5,6 +5,7 @@
 #include "core/PMClasses.h"
 #include "core/Units.h"
 #include "design/RebarTables.h"
+#include "design/SquareFootingAci.h"
 
 namespace {
 
@@ -12,27 +13,16 @@ namespace {
 // across `width` (B2), sit at effective depth `depth` and resist the cantilever beyond the column
 // face of dimension `column` (c1).
 struct TDirection {
-    Real Rho, Spacing, PhiMn, Mu, PhiVc, Vu;
+    Real Rho, Spacing, PhiMn, Mu, Vu;
 };
 
 struct TSectionData {
-    Real k;  // in/ft or mm/m
-    Real m;  // kip-in per kip-ft or N-mm per kN-m
-    bool si;
+    Real k;           // in/ft or mm/m
+    Real m;           // kip-in per kip-ft or N-mm per kN-m
     Real db, Ab;      // bar diameter and area
     Real fc, fy, cc;  // material strengths, clear cover
     Real qu;          // factored soil pressure: ksf ; kPa
 };
-
-// One-way shear strength of concrete: 2 sqrt(f'c) b d with f'c in psi (kips), or 0.17 sqrt(f'c) b d
-// with f'c in MPa (kN); phi = 0.75. A negative strength has no root: not applicable.
-Real PhiVc(const TSectionData& s, Real width, Real depth)
-{
-    if (s.fc < 0)
-        return NaN();
-    const Real root = s.si ? 0.17L * std::sqrt(s.fc) : 2 * std::sqrt(1000 * s.fc);
-    return 0.75L * root * width * depth / 1000;
-}
 
 TDirection Direction(const TSectionData& s, Real span, Real width, Real column, Real depth, Real bars)
 {
@@ -48,7 +38,6 @@ TDirection Direction(const TSectionData& s, Real span, Real width, Real column, 
     const Real overhang = (span - column) / (2 * s.k);
     const Real strip = s.qu * (width / s.k);
     r.Mu = strip * overhang * overhang / 2;
-    r.PhiVc = PhiVc(s, width, depth);
     // Shear at d from the column face; none when that section lies beyond the footing edge.
     r.Vu = MaxValid({0, strip * (overhang - depth / s.k)});
     return r;
@@ -72,7 +61,6 @@ void TPMData::SquareFootingDesign()
     TSectionData s;
     s.k = UnitValue(1000, 12);
     s.m = UnitValue(1000000, 12);
-    s.si = Units == usSI;
     s.db = bar.Diameter;
     s.Ab = bar.Area;
     s.fc = q.Fc;
@@ -102,8 +90,24 @@ void TPMData::SquareFootingDesign()
     q.PhiMn2 = d2.PhiMn;
     q.Mu1 = d1.Mu;
     q.Mu2 = d2.Mu;
-    q.PhiVc1 = d1.PhiVc;
-    q.PhiVc2 = d2.PhiVc;
     q.Vu1 = d1.Vu;
     q.Vu2 = d2.Vu;
+
+    // The ACI 318-19 strength checks beyond flexure, from the section results written above.
+    const TSquareFootingAci aci = SquareFootingAci(*this);
+    q.PhiVc1 = aci.Shear1.PhiVc;
+    q.PhiVc2 = aci.Shear2.PhiVc;
+    q.As1 = q.NumBars1 * s.Ab;
+    q.As2 = q.NumBars2 * s.Ab;
+    q.AsMin1 = aci.AsMin1;
+    q.AsMin2 = aci.AsMin2;
+    q.PunchPerimeter = aci.Punch.Perimeter;
+    q.PhiVcPunch = aci.Punch.PhiVc;
+    q.VuPunch = aci.Punch.Vu;
+    q.PuColumn = aci.Bearing.Pu;
+    q.PhiBearing = aci.Bearing.PhiBn;
+    q.DevLength1 = aci.Dev1.Length;
+    q.DevLength2 = aci.Dev2.Length;
+    q.DevAvail1 = aci.Dev1.Available;
+    q.DevAvail2 = aci.Dev2.Available;
 }

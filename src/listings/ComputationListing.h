@@ -41,6 +41,9 @@ private:
 TComputationListing BuildBearingListing(const TPMData& record);
 // The resultant, the overturning, uplift and sliding checks and the bearing lengths.
 TComputationListing BuildStabilityListing(const TPMData& record);
+// The square footing design to ACI 318-19: every intermediate value with the clause it comes from,
+// and the verdict of each check.
+TComputationListing BuildSquareFootingListing(const TPMData& record);
 
 // Plain text, one row a line: a heading as "# " and its text; a value row as its caption, a tab
 // and its value text; a row without a value as its caption alone.

@@ -125,4 +125,33 @@ TEST_F(CliTest, ShowPrintsNaNAsNull)
     EXPECT_NE(shown.Out.find("\"QultTerzaghi\": null"), std::string::npos);
 }
 
+TEST_F(CliTest, SquareListingAndResultsAreComputedNeverStored)
+{
+    // The 96 in English footing: phi Vc1 = 0.75 x 8 x 0.0022222^(1/3) x sqrt(4000) x 96 x 20.625 / 1000
+    // = 98.05 kips; Vu = 5.6725 x (9216 - 36.25^2) / 144 = 311.28 kips. A result in the input
+    // (VuPunch) is ignored on import and recomputed.
+    const fs::path project = Dir / "square.kpm";
+    ASSERT_EQ(Run("import " + Quote(Write("s.json", R"({"Shape": 1, "B": 8, "L": 8, "Df": 4, "Gamma": 120,
+        "FS": 3, "Phi": 30, "Square": {"UseSquareReinforcement": 1, "Fc": 4, "Fy": 60, "FootingDim1": 96,
+        "FootingDim2": 96, "ColumnDim1": 16, "ColumnDim2": 16, "FootingThickness": 24, "AxialDeadLoad": 150,
+        "AxialLiveLoad": 100, "ClearCover": 3, "NumBars1": 10, "NumBars2": 10, "RebarFamily": 0,
+        "FootingBarSize": 6, "VuPunch": 1}})")) +
+                  " " + Quote(project))
+                  .Status,
+              0);
+
+    const TRun listing = Run("listing square " + Quote(project));
+    ASSERT_EQ(listing.Status, 0) << listing.Err;
+    EXPECT_NE(listing.Out.find("phi Vc1\t98.05 kips (phi = 0.75, 21.2.1)\n"), std::string::npos)
+        << listing.Out;
+    EXPECT_NE(listing.Out.find("Vu\t311.28 kips (qu outside the section)\n"), std::string::npos);
+
+    const TRun shown = Run("show " + Quote(project));
+    ASSERT_EQ(shown.Status, 0) << shown.Err;
+    EXPECT_NE(shown.Out.find("\"VuPunch\": 311.27"), std::string::npos) << shown.Out;
+    EXPECT_NE(shown.Out.find("\"PuColumn\": 340"), std::string::npos);
+
+    EXPECT_EQ(Run("listing squares " + Quote(project)).Status, 2);
+}
+
 }  // namespace

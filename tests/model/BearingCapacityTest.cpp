@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "core/PMClasses.h"
 
@@ -186,12 +188,38 @@ TEST(BearingCapacity, ShapesTakeTheirCoefficientsAndLoadAreas)
     ExpectPrinted(rect.SGamma, 0.8, 12, "s gamma");
     ExpectPrinted(rect.AllowLoadVesic, static_cast<double>(rect.QallVesic) * 8 / 1000, 9, "Rectangle load");
 
-    // B > L: no swap, B/L = 2 and s gamma = 0.2.
+    // B > L: the shorter side is the width, so B/L = 0.5 and s gamma = 0.8 again.
     rect.B = 4;
     rect.L = 2;
     rect.BearingCapacity();
-    ExpectPrinted(rect.BOverL, 2, 12, "B/L over 1");
-    ExpectPrinted(rect.SGamma, 0.2, 12, "s gamma below 0.6");
+    ExpectPrinted(rect.BOverL, 0.5, 12, "B/L of the shorter over the longer side");
+    ExpectPrinted(rect.SGamma, 0.8, 12, "s gamma");
+}
+
+TEST(BearingCapacity, RectangleEnteredEitherWayIsTheSameFooting)
+{
+    // 2 x 4 ft, Df = 1.5 ft, Dw = 2.5 ft (inside the band below the base, which is one width of 2 ft
+    // deep), c = 120 psf, phi = 26 deg, gamma = 115 pcf, FS = 3. By hand, with the shorter side as width:
+    // B/L = 0.5, k = 1.5 / 2 = 0.75; gamma' = 115 - 62.4 x (1 - (2.5 - 1.5) / 2) = 83.8 pcf;
+    // sigma zD' = 172.5 psf; Nc = 22.2544, Nq = 11.8542, N gamma = 12.5388;
+    // sc = 1 + 0.5 x 11.8542 / 22.2544 = 1.26633, dc = 1.3, sq = 1 + 0.5 tan 26 = 1.24387,
+    // dq = 1 + 2 tan 26 (1 - sin 26)^2 x 0.75 = 1.23077, s gamma = 0.8;
+    // q ult = 120 x 22.2544 x 1.26633 x 1.3 + 172.5 x 11.8542 x 1.24387 x 1.23077
+    //       + 0.5 x 83.8 x 2 x 12.5388 x 0.8 = 8367.40 psf; q all = 2789.13 psf; P = 2789.13 x 8 = 22.313
+    //       kips.
+    for (const auto& [b, l] : {std::pair<Real, Real>{2, 4}, std::pair<Real, Real>{4, 2}}) {
+        TPMData r = ExampleRecord(shRectangle);
+        r.B = b;
+        r.L = l;
+        r.Dw = 2.5L;
+        r.BearingCapacity();
+        const std::string entered = "B = " + std::to_string(int(b));
+        ExpectPrinted(r.BOverL, 0.5, 12, (entered + " B/L").c_str());
+        ExpectPrinted(r.DepthK, 0.75, 12, (entered + " k").c_str());
+        ExpectPrinted(r.GammaPrime, 83.8, 12, (entered + " gamma'").c_str());
+        ExpectPrinted(r.QultVesic, 8367.3975, 4, (entered + " q ult").c_str());
+        ExpectPrinted(r.AllowLoadVesic, 22.31306, 5, (entered + " load").c_str());
+    }
 }
 
 TEST(BearingCapacity, SIUnitsKeepTheLoadInKilonewtons)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -34,12 +35,15 @@ Results Reference(const Inputs& in)
     o.nqT = o.atheta * o.atheta / (2 * powl(cosl(PI / 4 + o.phir / 2), 2));
     o.ncT = in.phi == 0 ? 5.7L : (o.nqT - 1) / t;
     o.ngT = 2 * (o.nqT + 1) * t / (1 + 0.4L * sinl(4 * o.phir));
+    // Vesic's width is the shorter side of a rectangle (the other shapes have one width).
+    const LD w = in.shape == 3 ? std::min(in.B, in.L) : in.B;
+    const LD len = in.shape == 3 ? std::max(in.B, in.L) : in.L;
     if (in.Dw <= in.Df)
         o.gp = in.gamma - o.gw;
-    else if (in.Dw >= in.Df + in.B)
+    else if (in.Dw >= in.Df + w)
         o.gp = in.gamma;
     else
-        o.gp = in.gamma - o.gw * (1 - (in.Dw - in.Df) / in.B);
+        o.gp = in.gamma - o.gw * (1 - (in.Dw - in.Df) / w);
     o.sigma = in.Dw <= in.Df ? in.gamma * in.Df - (in.Df - in.Dw) * o.gw : in.gamma * in.Df;
     const LD coef1[] = {1.0L, 1.3L, 1.3L, 0}, coef3[] = {0.5L, 0.4L, 0.3L, 0};
     o.c1 = coef1[in.shape];
@@ -47,9 +51,9 @@ Results Reference(const Inputs& in)
     o.nqV = powl(tanl(PI / 4 + o.phir / 2), 2) * expl(PI * t);
     o.ncV = in.phi == 0 ? 5.14L : (o.nqV - 1) / t;
     o.ngV = 2 * (o.nqV + 1) * t;
-    o.bl = in.shape == 0 ? 0 : in.shape == 3 ? in.B / in.L : 1;
+    o.bl = in.shape == 0 ? 0 : in.shape == 3 ? w / len : 1;
     o.sc = 1 + o.bl * o.nqV / o.ncV;
-    o.k = in.Df / in.B <= 1 ? in.Df / in.B : atanl(in.Df / in.B);
+    o.k = in.Df / w <= 1 ? in.Df / w : atanl(in.Df / w);
     o.dc = 1 + 0.4L * o.k;
     o.sq = 1 + o.bl * t;
     o.dq = 1 + 2 * t * powl(1 - sinl(o.phir), 2) * o.k;
@@ -57,7 +61,8 @@ Results Reference(const Inputs& in)
     o.dg = 1;
     const LD area[] = {in.B, in.B * in.B, PI * in.B * in.B / 4, in.B * in.L};
     const LD perKip = si ? 1 : 1000;
-    o.qultV = in.c * o.ncV * o.sc * o.dc + o.sigma * o.nqV * o.sq * o.dq + 0.5L * o.gp * in.B * o.ngV * o.sg * o.dg;
+    o.qultV =
+        in.c * o.ncV * o.sc * o.dc + o.sigma * o.nqV * o.sq * o.dq + 0.5L * o.gp * w * o.ngV * o.sg * o.dg;
     o.qallV = o.qultV / in.FS;
     o.loadV = o.qallV * area[in.shape] / perKip;
     if (in.shape == 3) {

@@ -91,8 +91,8 @@ protected:
 
 TEST_F(TSquareChecksTest, TenBarsPassRatioSpacingShearAndPressure)
 {
-    // d1 = 20.625 in, rho1 = 0.002222 >= 0.0018, s = 9.167 in within 1 to 18 in,
-    // phiMn1 = 400.37 k-ft, phiVc1 = 187.84 kips > Vu1 = 73.27 kips.
+    // d1 = 20.625 in, As1 = 4.40 in^2 >= 0.0018 x 96 x 24 = 4.147 in^2, s = 9.167 in within 1 to 18 in,
+    // phiMn1 = 400.37 k-ft, phiVc1 = 98.05 kips (ACI 318-19 22.5.5.1(c)) > Vu1 = 73.27 kips.
     ShowSquareFooting(10);
     EXPECT_EQ(Edit("Edit73")->text(), "20.62");  // 20.625 exactly: the half goes to the even digit
     EXPECT_EQ(Edit("Edit75")->text(), "0.0022");
@@ -106,7 +106,7 @@ TEST_F(TSquareChecksTest, TenBarsPassRatioSpacingShearAndPressure)
 
 TEST_F(TSquareChecksTest, TwoBarsFailRatioSpacingAndMoment)
 {
-    // rho1 = 2 x 0.44 / (96 x 20.625) = 0.00044 < 0.0018; clear spacing (96 - 6 - 1.5) / 1 = 88.5 in
+    // As1 = 2 x 0.44 = 0.88 in^2 < 0.0018 x 96 x 24 = 4.147 in^2; clear spacing (96 - 6 - 1.5) / 1 = 88.5 in
     // > 18 in; phiMn1 = 0.9 x 2 x 0.44 x 60 x (20.625 - 0.081) / 12 = 81.4 k-ft, below Mu1 (the
     // factored pressure of 5.6725 ksf on the 3.333 ft cantilever gives at least 252 k-ft).
     ShowSquareFooting(2);
