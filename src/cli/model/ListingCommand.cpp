@@ -1,4 +1,4 @@
-// pelmark-calc listing bearing|stability FILE.kpm: the rows of a computation listing, one a line.
+// pelmark-calc listing bearing|stability|continuous FILE.kpm: the rows of a computation listing, one a line.
 #include <iostream>
 
 #include "cli/CliCommand.h"
@@ -13,15 +13,16 @@ int RunListing(const std::vector<std::string>& args)
     if (args.size() != 2)
         throw EUsageError{"expected a listing name and a project file"};
     const std::string& which = args[0];
-    if (which != "bearing" && which != "stability")
-        throw EUsageError{"unknown listing '" + which + "' (bearing or stability)"};
+    if (which != "bearing" && which != "stability" && which != "continuous")
+        throw EUsageError{"unknown listing '" + which + "' (bearing, stability or continuous)"};
 
     // The stored inputs as read into a fresh record, computed once, as `show --raw` does; after a
     // computation error the listing shows what was computed before it.
     TPMData record;
     const std::string failure = LoadAndCompute(record, args[1], TLoadMode::Raw);
-    const TComputationListing listing =
-        which == "bearing" ? BuildBearingListing(record) : BuildStabilityListing(record);
+    const TComputationListing listing = which == "bearing"     ? BuildBearingListing(record)
+                                        : which == "stability" ? BuildStabilityListing(record)
+                                                               : BuildContinuousListing(record);
     std::cout << ListingText(listing);
     if (!failure.empty()) {
         std::cerr << failure << "\n";
@@ -30,7 +31,7 @@ int RunListing(const std::vector<std::string>& args)
     return kExitOk;
 }
 
-const TCliRegistration kListing{{"listing", "bearing|stability FILE.kpm",
+const TCliRegistration kListing{{"listing", "bearing|stability|continuous FILE.kpm",
                                  "prints a computation listing: caption TAB value, headings marked \"# \"",
                                  RunListing}};
 
