@@ -48,7 +48,8 @@ bool OverturningCheckPasses(const TPMData& record, int combination)
 
 bool EccentricityCheckPasses(const TPMData& record, int combination)
 {
-    return OrZero(Combination(record, combination).Eccentricity) < KernLimit(record);
+    // Either side of the centre: a moment towards the heel (negative) leaves the kern as well.
+    return std::fabs(OrZero(Combination(record, combination).Eccentricity)) < KernLimit(record);
 }
 
 bool ToePressureCheckPasses(const TPMData& record, int combination)

@@ -8,7 +8,7 @@ class TPMData;
 
 bool SlidingCheckPasses(const TPMData& record, int combination);       // SlidingRatio > 1
 bool OverturningCheckPasses(const TPMData& record, int combination);   // OTSafety > 1
-bool EccentricityCheckPasses(const TPMData& record, int combination);  // e < W / 6
+bool EccentricityCheckPasses(const TPMData& record, int combination);  // |e| < W / 6
 // Service pressure below the allowable one; an undefined pressure (the resultant at or beyond
 // the toe) fails.
 bool ToePressureCheckPasses(const TPMData& record, int combination);

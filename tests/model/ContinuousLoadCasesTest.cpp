@@ -225,6 +225,20 @@ TEST_F(ContinuousDesignTest, BearingPressuresTrapezoidalThenTriangular)
     }
 }
 
+TEST_F(ContinuousDesignTest, KernCheckLooksAtBothSidesOfTheCentre)
+{
+    // W = 3 ft: W / 6 = 0.5 ft. A moment towards the heel gives a negative eccentricity.
+    struct Case {
+        Real e;
+        bool passes;
+    };
+    for (Case c :
+         {Case{0.49L, true}, {0.5L, false}, {-0.49L, true}, {-0.5L, false}, {-1.2L, false}, {NaN(), true}}) {
+        r.Continuous.LoadCases[lcWind].Eccentricity = c.e;
+        EXPECT_EQ(EccentricityCheckPasses(r, lcWind), c.passes) << double(c.e);
+    }
+}
+
 TEST_F(ContinuousDesignTest, BearingCheckComparesWithTheAllowablePressureInItsUnit)
 {
     struct Case {
