@@ -117,7 +117,7 @@ TComputationListing BuildContinuousListing(const TPMData& record)
         note("Service bearing (ASCE 7-16 2.4, full live load) against q all");
         add(c.ServiceAxial, u.Force, 2, t.ServiceAxial);
         add(c.ServiceMoment, u.Moment, 2, t.ServiceMoment);
-        add("e = Ms / Ps (within kern if e < W / 6)", u.Length, 4, lc.Eccentricity);
+        add("e = Ms / Ps (within kern if |e| < W / 6)", u.Length, 4, lc.Eccentricity);
         add("Heel = Ps / W - 6 Ms / W^2 (0 once the heel lifts)", u.Pressure, 1, lc.HeelPressure);
         add("Toe = Ps / W + 6 Ms / W^2, or 2 Ps / (3 (W / 2 - e)); N.A. if e >= W / 2", u.Pressure, 1,
             lc.ToePressure);
