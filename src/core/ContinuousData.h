@@ -27,11 +27,11 @@ struct TLoadCase {
     Real Resisting = 0;     // plf; kN/m
     Real Driving = 0;       // plf; kN/m
     Real SlidingRatio = 0;  // Resisting / Driving, NaN when undefined
-    Real StabWeight = 0;    // factored (0.9) weight, plf; kN/m
+    Real StabWeight = 0;    // factored dead weight (0.9, seismic 0.9 - 0.2 Sds), plf; kN/m
     Real StabMoment = 0;    // lb-ft/ft; kN-m/m
     Real OTMoment = 0;      // about the bottom of the footing, lb-ft/ft; kN-m/m
     Real OTSafety = 0;      // StabMoment / OTMoment, NaN when undefined
-    Real Eccentricity = 0;  // OTMoment / StabWeight, ft; m, NaN when undefined
+    Real Eccentricity = 0;  // service Ms / Ps, ft; m, NaN when undefined
 
     // Stem wall demands and strengths at its base.
     Real Mu = 0;          // lb-ft/ft; kN-m/m
@@ -42,7 +42,7 @@ struct TLoadCase {
     Real ShearUtil = 0;   // %
     Real Deflection = 0;  // top of the stem, in; mm
 
-    // Soil pressures under the footing edges.
+    // Service soil pressures under the footing edges.
     Real ToePressure = 0;   // psf; kPa
     Real HeelPressure = 0;  // psf; kPa
 
@@ -93,11 +93,12 @@ struct TStemWallReinforcement {
     Real VertSpacing = 0;
 
     // Vertical steel and the strengths of the wall section.
-    Real AsVert = 0;    // in^2/ft; mm^2/m
-    Real RhoVert = 0;   // %
-    Real PhiPnMax = 0;  // plf; kN/m
-    Real PhiMn0 = 0;    // moment strength without axial load, lb-ft/ft; kN-m/m
-    Real PhiVn = 0;     // plf; kN/m
+    Real AsVert = 0;        // in^2/ft; mm^2/m
+    Real RhoVert = 0;       // %
+    Real PhiPnMax = 0;      // plf; kN/m
+    Real PhiPnTension = 0;  // design strength in pure tension (negative), plf; kN/m
+    Real PhiMn0 = 0;        // moment strength without axial load, lb-ft/ft; kN-m/m
+    Real PhiVn = 0;         // plf; kN/m
 
     std::int32_t HorBarSize = 0;
     Real HorSpacing = 0;
@@ -120,6 +121,7 @@ struct TStemWallReinforcement {
         v.Result("AsVert", AsVert);
         v.Result("RhoVert", RhoVert);
         v.Result("PhiPnMax", PhiPnMax);
+        v.Result("PhiPnTension", PhiPnTension);
         v.Result("PhiMn0", PhiMn0);
         v.Result("PhiVn", PhiVn);
         v.Input("HorBarSize", HorBarSize);

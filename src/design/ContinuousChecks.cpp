@@ -3,23 +3,35 @@
 #include <cmath>
 
 #include "core/PMClasses.h"
+#include "design/RebarTables.h"
 
 namespace {
 
 // An undefined value takes part in the load-case comparisons as 0.
-Real OrZero(Real v) { return IsNaN(v) ? 0 : v; }
+Real OrZero(Real v)
+{
+    return IsNaN(v) ? 0 : v;
+}
 
 const TLoadCase& Combination(const TPMData& record, int combination)
 {
     return record.Continuous.LoadCases.at(static_cast<std::size_t>(combination));
 }
 
-// A pressure passes when it lies below the allowable one. A negative pressure only arises from
-// the triangular formula with the resultant outside the footing, which fails.
+// A pressure passes when it lies below the allowable one. An undefined pressure (the resultant
+// at or beyond the toe) and a negative one (the toe lifting under a moment towards the heel) fail.
 bool PressurePasses(const TPMData& record, Real pressure)
 {
-    const Real q = OrZero(pressure);
-    return q >= 0 && q < AllowableBearingPressure(record);
+    return !IsNaN(pressure) && pressure >= 0 && pressure < AllowableBearingPressure(record);
+}
+
+// The smaller minimum ratio applies to bars of at most 0.625 in (16 mm) with Fy >= 60 ksi (420 MPa).
+bool SmallHighStrengthBar(const TPMData& record, std::int32_t designation)
+{
+    const RebarSize bar = FindRebarIn(RebarTableFor(record.Square.RebarFamily, record.Units), designation);
+    const Real largest = record.UnitValue(16, 0.625L);
+    const Real fyMin = record.UnitValue(420, 60);
+    return bar.Diameter <= largest && record.Continuous.Fy >= fyMin;
 }
 
 }  // namespace
@@ -36,7 +48,8 @@ bool OverturningCheckPasses(const TPMData& record, int combination)
 
 bool EccentricityCheckPasses(const TPMData& record, int combination)
 {
-    return OrZero(Combination(record, combination).Eccentricity) < KernLimit(record);
+    // Either side of the centre: a moment towards the heel (negative) leaves the kern as well.
+    return std::fabs(OrZero(Combination(record, combination).Eccentricity)) < KernLimit(record);
 }
 
 bool ToePressureCheckPasses(const TPMData& record, int combination)
@@ -49,7 +62,10 @@ bool HeelPressureCheckPasses(const TPMData& record, int combination)
     return PressurePasses(record, Combination(record, combination).HeelPressure);
 }
 
-Real KernLimit(const TPMData& record) { return record.Continuous.W / 6; }
+Real KernLimit(const TPMData& record)
+{
+    return record.Continuous.W / 6;
+}
 
 Real AllowableBearingPressure(const TPMData& record)
 {
@@ -76,4 +92,24 @@ bool FootingRatioCheckPasses(const TPMData& record)
 {
     const Real rho = std::fabs(record.Continuous.Footing.RhoFoot);
     return 0.18L < rho && rho < 1.15L;
+}
+
+Real MinimumVerticalRatio(const TPMData& record)
+{
+    return SmallHighStrengthBar(record, record.Continuous.StemWall.VertBarSize) ? 0.12L : 0.15L;
+}
+
+Real MinimumHorizontalRatio(const TPMData& record)
+{
+    return SmallHighStrengthBar(record, record.Continuous.StemWall.HorBarSize) ? 0.20L : 0.25L;
+}
+
+bool VerticalReinforcementCheckPasses(const TPMData& record)
+{
+    return record.Continuous.StemWall.RhoVert >= MinimumVerticalRatio(record);
+}
+
+bool HorizontalReinforcementCheckPasses(const TPMData& record)
+{
+    return record.Continuous.StemWall.RhoHor >= MinimumHorizontalRatio(record);
 }

@@ -8,7 +8,9 @@ class TPMData;
 
 bool SlidingCheckPasses(const TPMData& record, int combination);       // SlidingRatio > 1
 bool OverturningCheckPasses(const TPMData& record, int combination);   // OTSafety > 1
-bool EccentricityCheckPasses(const TPMData& record, int combination);  // e < W / 6
+bool EccentricityCheckPasses(const TPMData& record, int combination);  // |e| < W / 6
+// Service pressure below the allowable one; an undefined pressure (the resultant at or beyond
+// the toe) fails.
 bool ToePressureCheckPasses(const TPMData& record, int combination);
 bool HeelPressureCheckPasses(const TPMData& record, int combination);
 
@@ -21,3 +23,11 @@ bool MomentUtilizationCheckPasses(const TPMData& record);  // governing utilisat
 bool ShearUtilizationCheckPasses(const TPMData& record);
 bool FootingMomentCheckPasses(const TPMData& record);  // |PhiMnFoot| > |MuFoot|
 bool FootingRatioCheckPasses(const TPMData& record);   // 0.18 % < |RhoFoot| < 1.15 %
+
+// Minimum wall reinforcement, ACI 318-19 Table 11.6.1, in percent of the gross section: 0.12 %
+// vertical and 0.20 % horizontal for bars of at most 0.625 in (16 mm) with Fy of at least 60 ksi
+// (420 MPa), otherwise 0.15 % and 0.25 %. The bar is the record's vertical or horizontal bar.
+Real MinimumVerticalRatio(const TPMData& record);
+Real MinimumHorizontalRatio(const TPMData& record);
+bool VerticalReinforcementCheckPasses(const TPMData& record);    // RhoVert >= its minimum
+bool HorizontalReinforcementCheckPasses(const TPMData& record);  // RhoHor >= its minimum

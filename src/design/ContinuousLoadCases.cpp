@@ -34,40 +34,102 @@ void ContinuousDerivedLoads(TPMData& record)
     general.Vht = wind.WFht;
 }
 
+Real UnbalancedHeight(const TPMData& record)
+{
+    return record.Continuous.GrH - record.Continuous.GrL;
+}
+
+Real ActiveHeight(const TPMData& record)
+{
+    return record.Continuous.GrH + record.Continuous.TfLen;
+}
+
+Real PassiveDepth(const TPMData& record)
+{
+    const TContinuousData& cd = record.Continuous;
+    return cd.GrL + cd.TfLen + cd.K;
+}
+
+Real ContinuousDeadWeight(const TPMData& record, int combination)
+{
+    const TContinuousData& cd = record.Continuous;
+    const TLoadCase& lc = cd.LoadCases.at(static_cast<std::size_t>(combination));
+    const Real tw = cd.TwLen;
+    return cd.W * cd.TfLen * cd.Gc + lc.Pdl + cd.K * tw * cd.Gc + tw * cd.H * cd.Gc +
+           (cd.W - tw) * cd.Gamma * (cd.GrL + cd.GrH) / 2;
+}
+
+TCombinationTerms CombinationTerms(const TPMData& record, int combination)
+{
+    const TContinuousData& cd = record.Continuous;
+    const TLoadCase& lc = cd.LoadCases.at(static_cast<std::size_t>(combination));
+    const TLoadCase& wind = cd.LoadCases[lcWind];
+    const TLoadCase& seismic = cd.LoadCases[lcSeismic];
+    const Real tf = cd.TfLen;
+    const Real ha = ActiveHeight(record);
+    const Real dw = ContinuousDeadWeight(record, combination);
+    const Real userHeight = lc.Vht + tf;
+    TCombinationTerms t;
+
+    // ASCE 7-16 2.3.1: 0.9D + 1.0W, 0.9D - 0.2 SDS D + 1.0E; the live load never stabilises.
+    t.StabFactor = combination == lcSeismic ? 0.9L - 0.2L * seismic.Sds : 0.9L;
+    const Real stabWeight = t.StabFactor * dw;
+    t.Friction = std::tan(cd.Phi * std::numbers::pi_v<Real> / 180) * stabWeight;
+    // Passive soil from the ignored depth down to the keyway bottom; none when ign reaches D.
+    const Real d = PassiveDepth(record);
+    if (d > 0) {
+        const Real ign = cd.Ign < 0 ? 0 : cd.Ign > d ? d : cd.Ign;
+        t.Passive = cd.Pp * (d * d - ign * ign) / 2;
+    }
+    t.Cohesion = cd.W * cd.C;
+
+    // The active soil acts from the high-side grade to the bottom of the footing.
+    t.SoilDriving = 1.6L * cd.Pa * ha * ha / 2;
+    t.SoilOverturning = 1.6L * cd.Pa * ha * ha * ha / 6;
+    switch (combination) {
+    case lcWind:
+        t.LateralDriving = 1.2L * lc.Vdl + lc.Vll + wind.WF;
+        t.LateralOverturning = (1.2L * lc.Vdl + lc.Vll) * userHeight + (wind.WFht + tf) * wind.WF;
+        t.TopMoments = 1.2L * lc.Mdl + lc.Mll;
+        break;
+    case lcSeismic:
+        t.LateralDriving = 1.2L * lc.Vdl + lc.Vll + seismic.Fp;
+        t.LateralOverturning = (1.2L * lc.Vdl + lc.Vll) * userHeight + (seismic.Sht + tf) * seismic.Fp;
+        t.TopMoments = 1.2L * lc.Mdl + lc.Mll;
+        break;
+    default:
+        t.LateralDriving = 1.6L * lc.Vll + 1.2L * lc.Vdl;
+        t.LateralOverturning = (1.6L * lc.Vll + 1.2L * lc.Vdl) * userHeight;
+        t.TopMoments = 1.2L * lc.Mdl + 1.6L * lc.Mll;
+        break;
+    }
+
+    // Service level (ASCE 7-16 2.4), conservatively with the full live load in every combination.
+    t.ServiceAxial = (combination == lcSeismic ? 1 + 0.14L * seismic.Sds : 1) * dw + lc.Pll;
+    t.ServiceMoment = cd.Pa * ha * ha * ha / 6 + (lc.Vdl + lc.Vll) * userHeight + lc.Mdl + lc.Mll;
+    if (combination == lcWind)
+        t.ServiceMoment += 0.6L * wind.WF * (wind.WFht + tf);
+    else if (combination == lcSeismic)
+        t.ServiceMoment += 0.7L * seismic.Fp * (seismic.Sht + tf);
+    return t;
+}
+
 void ContinuousStabilityChecks(TPMData& record)
 {
     TContinuousData& cd = record.Continuous;
-    const TLoadCase& wind = cd.LoadCases[lcWind];
-    const TLoadCase& seismic = cd.LoadCases[lcSeismic];
-    const Real tw = cd.TwLen;
-    const Real tf = cd.TfLen;
-    const Real hp = cd.GrH - cd.GrL - cd.Ign;  // unbalanced soil height less the ignored depth
-    const Real d = cd.GrL + tf + cd.K;         // passive side: low-side grade to bottom of keyway
-    const Real tanPhi = std::tan(cd.Phi * std::numbers::pi_v<Real> / 180);
-
     for (int j = lcWind; j <= lcGeneral; ++j) {
+        const TCombinationTerms t = CombinationTerms(record, j);
         TLoadCase& lc = cd.LoadCases[j];
-        // Footing, wall loads, keyway, stem, and the soil on both sides averaged over the grades.
-        lc.StabWeight = 0.9L * (cd.W * tf * cd.Gc + lc.Pll + lc.Pdl + cd.K * tw * cd.Gc + tw * cd.H * cd.Gc +
-                                (cd.W - tw) * cd.Gamma * (cd.GrL + cd.GrH) / 2);
-        lc.Resisting = tanPhi * lc.StabWeight + cd.Pp * (d + cd.Ign) / 2 * (d - cd.Ign) + cd.W * cd.C;
-
-        const Real soil = 1.6L * cd.Pa * hp * hp / 2;
-        if (j == lcGeneral)
-            lc.Driving = soil + 1.6L * lc.Vll + 1.2L * lc.Vdl;
-        else
-            lc.Driving = soil + 1.2L * lc.Vdl + lc.Vll + (j == lcWind ? wind.WF : seismic.Fp);
+        lc.StabWeight = t.StabFactor * ContinuousDeadWeight(record, j);
+        lc.Resisting = t.Friction + t.Passive + t.Cohesion;
+        lc.Driving = t.SoilDriving + t.LateralDriving;
         lc.SlidingRatio = RatioOrNaN(lc.Resisting, lc.Driving);
-
         lc.StabMoment = lc.StabWeight * cd.W / 2;
-        if (j == lcWind)
-            lc.OTMoment = (1.2L * lc.Vdl + lc.Vll) * (lc.Vht + tf) + (wind.WFht + tf) * wind.WF;
-        else if (j == lcSeismic)
-            lc.OTMoment = (1.2L * lc.Vdl + lc.Vll) * (lc.Vht + tf) + (seismic.Sht + tf) * seismic.Fp;
-        else
-            lc.OTMoment = (1.6L * lc.Vll + 1.2L * lc.Vdl) * (lc.Vht + tf);
+        // A positive moment overturns in the direction of the lateral loads.
+        lc.OTMoment = t.SoilOverturning + t.LateralOverturning + t.TopMoments;
         lc.OTSafety = RatioOrNaN(lc.StabMoment, lc.OTMoment);
-        lc.Eccentricity = RatioOrNaN(lc.OTMoment, lc.StabWeight);
+        // The kern check's eccentricity is that of the service loads the bearing check uses.
+        lc.Eccentricity = RatioOrNaN(t.ServiceMoment, t.ServiceAxial);
     }
 }
 
@@ -75,17 +137,21 @@ void ContinuousBearingPressures(TPMData& record)
 {
     TContinuousData& cd = record.Continuous;
     const Real w = cd.W;
-    for (TLoadCase& lc : cd.LoadCases) {
-        const Real p = lc.StabWeight;
+    for (int j = lcWind; j <= lcGeneral; ++j) {
+        TLoadCase& lc = cd.LoadCases[j];
+        const TCombinationTerms t = CombinationTerms(record, j);
+        const Real p = t.ServiceAxial;
         const Real axial = CheckedDiv(p, w);
-        const Real bending = CheckedDiv(6 * lc.OTMoment, w * w);
+        const Real bending = CheckedDiv(6 * t.ServiceMoment, w * w);
         Real heel = axial - bending;
         if (IsNaN(heel) || heel < 0)
             heel = 0;
         lc.HeelPressure = heel;
-        // Once the heel lifts, the pressure is triangular over the length still in contact. With
-        // the resultant at the edge or beyond it that length is zero or negative, and the plain
-        // division gives the infinite or negative pressure that fails the bearing check.
-        lc.ToePressure = heel != 0 ? axial + bending : 2 * p / (3 * (w / 2 - lc.Eccentricity));
+        if (heel != 0)
+            lc.ToePressure = axial + bending;
+        else if (lc.Eccentricity < w / 2)
+            lc.ToePressure = 2 * p / (3 * (w / 2 - lc.Eccentricity));  // over the length still in contact
+        else
+            lc.ToePressure = NaN();  // the resultant at or beyond the toe: no contact length, fails
     }
 }

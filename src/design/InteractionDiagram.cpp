@@ -20,9 +20,21 @@ Real Beta1(const TPMData& record)
     return beta;
 }
 
-Real SteelStrain(Real ecu, Real c, Real d) { return c == 0 ? 0 : ecu * (c - d) / c; }
+Real SteelStrain(Real ecu, Real c, Real d)
+{
+    return c == 0 ? 0 : ecu * (c - d) / c;
+}
 
 }  // namespace
+
+Real StrengthReductionFactor(Real epsT, Real epsTy)
+{
+    if (epsT >= epsTy + 0.003L)
+        return 0.9L;
+    if (epsT <= epsTy)
+        return 0.65L;
+    return 0.65L + 0.25L * (epsT - epsTy) / 0.003L;
+}
 
 void BuildInteractionDiagram(TPMData& record)
 {
@@ -30,11 +42,11 @@ void BuildInteractionDiagram(TPMData& record)
     TStemWallReinforcement& sw = cd.StemWall;
     TInteractionDiagram& g = cd.Interaction;
 
-    const Real u = record.UnitValue(1000, 1);      // area x stress to force per unit length
-    const Real bw = record.UnitValue(1000, 12);    // width of the strip: 12 in; 1000 mm
-    const Real b1 = record.UnitValue(1, 12);       // strip width of the pure-flexure depth
-    const Real v = record.UnitValue(1, 1000);      // force to plf; kN/m
-    const Real m = record.UnitValue(0.001L, 1000); // force x depth to lb-ft; kN-m
+    const Real u = record.UnitValue(1000, 1);       // area x stress to force per unit length
+    const Real bw = record.UnitValue(1000, 12);     // width of the strip: 12 in; 1000 mm
+    const Real b1 = record.UnitValue(1, 12);        // strip width of the pure-flexure depth
+    const Real v = record.UnitValue(1, 1000);       // force to plf; kN/m
+    const Real m = record.UnitValue(0.001L, 1000);  // force x depth to lb-ft; kN-m
     const Real n = record.UnitValue(1, 12);
     const Real fy = cd.Fy;
     const Real tw = cd.Tw;
@@ -96,16 +108,11 @@ void BuildInteractionDiagram(TPMData& record)
         pt.Ac = static_cast<double>(steelInCompression ? bw * beta1 * c - as1 : bw * beta1 * c);
         const Real ac = pt.Ac;
         pt.Cc = static_cast<double>(steelInCompression ? f85 * ac / u + as1 * fs / u : f85 * ac / u);
-        const Real moment = steelInCompression ? f85 * ac * beta1 * c / 2 + as1 * fs * d : f85 * ac * beta1 * c / 2;
+        const Real moment =
+            steelInCompression ? f85 * ac * beta1 * c / 2 + as1 * fs * d : f85 * ac * beta1 * c / 2;
         pt.Yc = static_cast<double>(CheckedDiv(CheckedDiv(moment, Real(pt.Cc)), u));
         pt.Yt = pt.Ts != 0 && eps < 0 ? static_cast<double>(d) : 0.0;
-        Real phi = 0.9L;
-        if (!(eps < -0.005L)) {
-            phi = 0.48L - 83 * eps;
-            if (phi < 0.65L)
-                phi = 0.65L;
-        }
-        pt.Phi = static_cast<double>(phi);
+        pt.Phi = static_cast<double>(StrengthReductionFactor(-eps, CheckedDiv(fy, es)));
         const Real cc = pt.Cc, ts = pt.Ts;
         pt.PhiPn = static_cast<double>(v * (cc + ts) * Real(pt.Phi));
         pt.PhiMn = static_cast<double>((m * cc * (tw / 2 - Real(pt.Yc)) + m * ts * (tw / 2 - Real(pt.Yt))) *
@@ -116,19 +123,25 @@ void BuildInteractionDiagram(TPMData& record)
     const Real u2 = record.UnitValue(1000, 1);
     // Tied member with phi = 0.65, taken with the steel area of the layer.
     sw.PhiPnMax = 0.65L * 0.8L * (f85 * v * (bw * tw - as1) + v * fy * as1) / u2;
+    // Pure tension: the layer yields, phi = 0.9.
+    sw.PhiPnTension = -0.9L * as1 * fy * v / u2;
 }
 
 Real MomentStrengthAtLoad(const TContinuousData& continuous, Real p)
 {
-    if (IsNaN(p) || p >= continuous.StemWall.PhiPnMax)
+    const Real tension = continuous.StemWall.PhiPnTension;
+    if (IsNaN(p) || p >= continuous.StemWall.PhiPnMax || IsNaN(tension) || p < tension)
         return NaN();
     const auto& pts = continuous.Interaction.Points;
+    // Net tension below point 0: straight from pure tension (no moment) to point 0.
+    if (p < pts[0].PhiPn)
+        return CheckedDiv(Real(pts[0].PhiMn) * (p - tension), pts[0].PhiPn - tension);
     int i = -1;
     for (int s = 0; s <= 8 && i < 0; ++s)
         if (pts[s].PhiPn <= p && p < pts[s + 1].PhiPn)
             i = s;
     if (i < 0)
-        i = p < pts[0].PhiPn ? 0 : 9;
+        i = 9;
     const Real pn0 = pts[i].PhiPn, pn1 = pts[i + 1].PhiPn;
     const Real mn0 = pts[i].PhiMn, mn1 = pts[i + 1].PhiMn;
     return mn0 + CheckedDiv((mn1 - mn0) * (p - pn0), pn1 - pn0);

@@ -7,12 +7,17 @@
 class TPMData;
 struct TContinuousData;
 
-// Builds the eleven points from the vertical steel (AsVert must be current), then PhiMn0 and
-// PhiPnMax. Each point's strain, stress and tension force converge in passes that start from the
-// values the point holds from the previous cycle.
+// Builds the eleven points from the vertical steel (AsVert must be current), then PhiMn0,
+// PhiPnMax and the pure-tension strength PhiPnTension = -0.9 As1 Fy. Each point's strain, stress and tension
+// force converge in passes that start from the values the point holds from the previous cycle.
 void BuildInteractionDiagram(TPMData& record);
 
 // Design moment strength at the axial load p by linear interpolation between the points.
-// Undefined (NaN) for an undefined load or one at or above PhiPnMax. A load above point 10 is
-// extrapolated along the last segment, a net tension (below point 0) along the first one.
+// Undefined (NaN) for an undefined load, one at or above PhiPnMax, or a tension beyond
+// PhiPnTension. Between PhiPnTension and point 0 it runs straight from (PhiPnTension, 0) to
+// point 0; a load above point 10 is extrapolated along the last segment.
 Real MomentStrengthAtLoad(const TContinuousData& continuous, Real p);
+
+// ACI 318-19 Table 21.2.2, tied members: 0.65 up to the yield strain epsTy of the extreme
+// tension steel, 0.9 from epsTy + 0.003, linear between. epsT is the tension strain (positive).
+Real StrengthReductionFactor(Real epsT, Real epsTy);

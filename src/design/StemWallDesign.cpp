@@ -1,6 +1,9 @@
 #include "design/StemWallDesign.h"
 
+#include <cmath>
+
 #include "core/PMClasses.h"
+#include "design/ContinuousLoadCases.h"
 #include "design/ContinuousRatio.h"
 #include "design/InteractionDiagram.h"
 #include "design/RebarTables.h"
@@ -18,10 +21,42 @@ void StemVerticalSteel(TPMData& record)
 void StemShearStrength(TPMData& record)
 {
     TContinuousData& cd = record.Continuous;
-    if (record.Units == 1)
-        cd.StemWall.PhiVn = 0.75L * 0.17L * CheckedSqrt(cd.Fc) * 1000 * cd.Tw / 1000;
-    else
-        cd.StemWall.PhiVn = 0.75L * 2 * CheckedSqrt(1000 * cd.Fc) * 12 * cd.Tw;
+    const bool si = record.Units == 1;
+    // The diagram's depth and tension layer, over a strip of bw = 12 in (1000 mm).
+    const Real d = cd.Interaction.D;
+    const Real bw = record.UnitValue(1000, 12);
+    const Real rho = d > 0 ? cd.Interaction.As1 / (bw * d) : 0;
+    if (!(rho > 0)) {
+        cd.StemWall.PhiVn = 0;
+        return;
+    }
+    // Size effect factor (walls are not footings): d in inches, or 0.004 d with d in mm.
+    Real lambdaS = std::sqrt(2 / (1 + (si ? 0.004L * d : d / 10)));
+    if (lambdaS > 1)
+        lambdaS = 1;
+    Real rootFc = si ? CheckedSqrt(cd.Fc) : CheckedSqrt(1000 * cd.Fc);
+    const Real rootFcLimit = si ? 8.3L : 100;
+    if (rootFc > rootFcLimit)
+        rootFc = rootFcLimit;
+    // ACI 318-19 22.5.5.1(c), capped by 22.5.5.1.1: plf with b = 12 in; kN/m with b = 1000 mm.
+    const Real coefficient = si ? 0.66L : 8;
+    const Real cap = si ? 0.42L : 5;
+    Real factor = coefficient * lambdaS * std::cbrt(rho);
+    if (factor > cap)
+        factor = cap;
+    cd.StemWall.PhiVn = 0.75L * factor * rootFc * (si ? d : 12 * d);
+}
+
+Real StemSoilMoment(const TPMData& record)
+{
+    const Real hs = UnbalancedHeight(record);
+    return 1.6L * record.Continuous.Pa * hs * hs * hs / 6;
+}
+
+Real StemSoilShear(const TPMData& record)
+{
+    const Real hs = UnbalancedHeight(record);
+    return 1.6L * record.Continuous.Pa * hs * hs / 2;
 }
 
 void StemDemands(TPMData& record)
@@ -30,21 +65,26 @@ void StemDemands(TPMData& record)
     const TLoadCase& wind = cd.LoadCases[lcWind];
     const TLoadCase& seismic = cd.LoadCases[lcSeismic];
     const Real h = cd.H;
-    const Real unbalanced = cd.GrH - cd.GrL;
-    // Equivalent-fluid pressure over the unbalanced soil height, no load factor.
-    const Real soil = cd.Pp * unbalanced * unbalanced * unbalanced / 6;
+    const Real soil = StemSoilMoment(record);
+    const Real soilShear = StemSoilShear(record);
     const Real wall = cd.TwLen * h * cd.Gc;
 
     for (int j = lcWind; j <= lcGeneral; ++j) {
         TLoadCase& lc = cd.LoadCases[j];
         if (j == lcWind)
-            lc.Mu = soil + wind.Qz * 0.85L * wind.Cf * h * h / 2 + 1.2L * lc.Mdl + lc.Mll + (1.2L * lc.Vdl + lc.Vll) * h;
+            lc.Mu = soil + wind.Qz * 0.85L * wind.Cf * h * h / 2 + 1.2L * lc.Mdl + lc.Mll +
+                    (1.2L * lc.Vdl + lc.Vll) * h;
         else if (j == lcSeismic)
             lc.Mu = soil + 1.2L * lc.Mdl + lc.Mll + (1.2L * lc.Vdl + lc.Vll) * h + seismic.Fp * h / 2;
         else
             lc.Mu = soil + 1.6L * lc.Mll + 1.2L * lc.Mdl + (1.6L * lc.Vll + 1.2L * lc.Vdl) * lc.Vht;
         lc.Pu = 1.2L * (wall + lc.Pdl) + (j == lcGeneral ? 1.6L * lc.Pll : lc.Pll);
-        lc.Vu = lc.Driving;  // the base shear of the stem is the footing's driving force
+        // The shear at the base of the stem, from the soil over the unbalanced height and the
+        // lateral loads on the stem.
+        if (j == lcGeneral)
+            lc.Vu = soilShear + 1.6L * lc.Vll + 1.2L * lc.Vdl;
+        else
+            lc.Vu = soilShear + 1.2L * lc.Vdl + lc.Vll + (j == lcWind ? wind.WF : seismic.Fp);
         lc.PhiMnAtPu = MomentStrengthAtLoad(cd, lc.Pu);
         lc.MomentUtil = RatioOrNaN(100 * lc.Mu, lc.PhiMnAtPu);
         lc.ShearUtil = RatioOrNaN(100 * lc.Vu, cd.StemWall.PhiVn);
@@ -87,20 +127,24 @@ void StemDeflections(TPMData& record)
     sw.Ie = 0.35L * sw.Ig;
 
     // Cantilever of height H: a point load p at height h, and a moment at the top.
-    const Real a = record.UnitValue(1000, 0.001L);   // force to kips; to newtons
-    const Real b = record.UnitValue(1e6L, 0.012L);   // moment to kip-in; to newton-millimetres
+    const Real a = record.UnitValue(1000, 0.001L);  // force to kips; to newtons
+    const Real b = record.UnitValue(1e6L, 0.012L);  // moment to kip-in; to newton-millimetres
     const Real h = cd.H;
     auto pointLoad = [&](Real p, Real at) {
         return CheckedDiv(a * p * (k * at) * (k * at) * k * (3 * h - at), 6 * sw.Ec * sw.Ie);
     };
-    auto topMoment = [&](Real moment) { return CheckedDiv(b * moment * (k * h) * (k * h), 2 * sw.Ec * sw.Ie); };
+    auto topMoment = [&](Real moment) {
+        return CheckedDiv(b * moment * (k * h) * (k * h), 2 * sw.Ec * sw.Ie);
+    };
 
     TLoadCase& wind = cd.LoadCases[lcWind];
     TLoadCase& seismic = cd.LoadCases[lcSeismic];
     TLoadCase& general = cd.LoadCases[lcGeneral];
-    wind.Deflection = pointLoad(0.75L * wind.Vll + wind.Vdl, wind.Vht) + pointLoad(0.6L * wind.WF, wind.WFht) +
-                      topMoment(0.75L * wind.Mll + wind.Mdl);
+    wind.Deflection = pointLoad(0.75L * wind.Vll + wind.Vdl, wind.Vht) +
+                      pointLoad(0.6L * wind.WF, wind.WFht) + topMoment(0.75L * wind.Mll + wind.Mdl);
     seismic.Deflection = pointLoad(0.75L * seismic.Vll + seismic.Vdl, seismic.Vht) +
-                         pointLoad(0.6L * seismic.Fp, seismic.Sht) + topMoment(0.75L * seismic.Mll + seismic.Mdl);
-    general.Deflection = pointLoad(general.Vll + general.Vdl, general.Vht) + topMoment(general.Mll + general.Mdl);
+                         pointLoad(0.6L * seismic.Fp, seismic.Sht) +
+                         topMoment(0.75L * seismic.Mll + seismic.Mdl);
+    general.Deflection =
+        pointLoad(general.Vll + general.Vdl, general.Vht) + topMoment(general.Mll + general.Mdl);
 }

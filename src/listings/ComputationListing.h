@@ -22,7 +22,7 @@ struct TListingRow {
 inline constexpr Real kListingBlankMarker = -2147483647.0L;
 
 class TComputationListing {
-public:
+  public:
     void AddHeading(const std::string& text);
     // NaN reads "N.A." (the unit is dropped); otherwise the value with `decimals` digits, one
     // space and the unit text, the space written even for an empty unit.
@@ -33,7 +33,7 @@ public:
     // A temporary listing hands its rows over instead of leaving a dangling reference.
     std::vector<TListingRow> Rows() && { return std::move(Rows_); }
 
-private:
+  private:
     std::vector<TListingRow> Rows_;
 };
 
@@ -44,6 +44,9 @@ TComputationListing BuildStabilityListing(const TPMData& record);
 // The square footing design to ACI 318-19: every intermediate value with the clause it comes from,
 // and the verdict of each check.
 TComputationListing BuildSquareFootingListing(const TPMData& record);
+// The continuous footing: factored stability, service bearing, stem and footing strength, each
+// quantity beside the terms of its formula, and the simplifications the design keeps.
+TComputationListing BuildContinuousListing(const TPMData& record);
 
 // Plain text, one row a line: a heading as "# " and its text; a value row as its caption, a tab
 // and its value text; a row without a value as its caption alone.

@@ -29,7 +29,7 @@ std::string ReadFile(const fs::path& path)
 }
 
 class CliTest : public ::testing::Test {
-protected:
+  protected:
     fs::path Dir;
     void SetUp() override
     {
@@ -85,9 +85,11 @@ TEST_F(CliTest, ErrorsNameTheFieldAndUseTheExitCodes)
         const char* json;
         const char* message;
     };
-    for (Case c : {Case{R"({"Bogus": 1})", "\"Bogus\""}, {R"({"B": "wide"})", "\"B\""},
+    for (Case c : {Case{R"({"Bogus": 1})", "\"Bogus\""},
+                   {R"({"B": "wide"})", "\"B\""},
                    {R"({"Square": {"NumBars1": 2, "Typo": 1}})", "\"Square.Typo\""},
-                   {R"({"Units": 300})", "\"Units\""}, {R"({"Shape": 1.5})", "\"Shape\""},
+                   {R"({"Units": 300})", "\"Units\""},
+                   {R"({"Shape": 1.5})", "\"Shape\""},
                    {R"({"Stability": {"Pedestals": [{}, {}, {}, {}, {}]}})", "\"Stability.Pedestals\""},
                    {"{", "JSON"}}) {
         const TRun run = Run("import " + Quote(Write("bad.json", c.json)) + " " + Quote(Dir / "out.kpm"));
@@ -111,7 +113,9 @@ TEST_F(CliTest, NewAndSaveWriteTheNewestFormat)
     ASSERT_EQ(Run("new " + Quote(made)).Status, 0);
     ASSERT_EQ(Run("save " + Quote(made) + " " + Quote(copy)).Status, 0);
     EXPECT_EQ(ReadFile(made), ReadFile(copy));
-    EXPECT_EQ(ReadFile(made).substr(51, 5), std::string("\x04" "4.01", 5));
+    EXPECT_EQ(ReadFile(made).substr(51, 5), std::string("\x04"
+                                                        "4.01",
+                                                        5));
 }
 
 TEST_F(CliTest, ShowPrintsNaNAsNull)
@@ -119,7 +123,10 @@ TEST_F(CliTest, ShowPrintsNaNAsNull)
     // A rectangle has no Terzaghi capacity.
     const fs::path project = Dir / "rect.kpm";
     ASSERT_EQ(Run("import " + Quote(Write("r.json", R"({"Shape": 3, "B": 4, "L": 6, "Df": 2, "Gamma": 110,
-        "FS": 3, "Phi": 30})")) + " " + Quote(project)).Status, 0);
+        "FS": 3, "Phi": 30})")) +
+                  " " + Quote(project))
+                  .Status,
+              0);
     const TRun shown = Run("show " + Quote(project));
     ASSERT_EQ(shown.Status, 0) << shown.Err;
     EXPECT_NE(shown.Out.find("\"QultTerzaghi\": null"), std::string::npos);
@@ -152,6 +159,26 @@ TEST_F(CliTest, SquareListingAndResultsAreComputedNeverStored)
     EXPECT_NE(shown.Out.find("\"PuColumn\": 340"), std::string::npos);
 
     EXPECT_EQ(Run("listing squares " + Quote(project)).Status, 2);
+}
+
+TEST_F(CliTest, ListingContinuousPrintsTheTermsOfTheEnglishExample)
+{
+    // The shipped English example: Driving of combination 1 = 1.6 * 40 * 5^2 / 2 + WF = 935.15 plf,
+    // PhiVn = 2937.60 plf, PhiPn,t = -0.9 * 0.31 * 60 * 1000 = -16740 plf (hand calculation in
+    // ContinuousExampleTest.EnglishExampleMatchesTheHandCalculation).
+    const fs::path project = Dir / "english.kpm";
+    ASSERT_EQ(
+        Run("import " + Quote(fs::path(PELMARK_EXAMPLES_DIR) / "example-english.json") + " " + Quote(project))
+            .Status,
+        0);
+    const TRun run = Run("listing continuous " + Quote(project));
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    for (const char* line :
+         {"# Combination 1 - Wind (1.2D + 1.0W + L)\n", "Driving = Soil drive + Lateral drive\t935.15 plf\n",
+          "\t2937.60 plf\n", "PhiPn,t = -0.9 As1 Fy (pure tension)\t-16740.00 plf\n",
+          "# Simplifications Kept\n"})
+        EXPECT_NE(run.Out.find(line), std::string::npos) << line;
+    EXPECT_EQ(Run("listing nonsense " + Quote(project)).Status, 2);
 }
 
 }  // namespace

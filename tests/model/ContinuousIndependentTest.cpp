@@ -28,8 +28,14 @@ TConstants ConstantsFor(std::uint8_t units)
     return {12, 1, 12, 12, 1000, 1000, 12, 1, 29000, d(0.001), d(0.012), d(1000.0L / 12), d(0.00256)};
 }
 
-Real Ratio(Real x, Real y) { return IsNaN(x) || IsNaN(y) || y == 0 ? NaN() : x / y; }
-Real Strain(Real ecu, Real c, Real d) { return c == 0 ? 0 : ecu * (c - d) / c; }
+Real Ratio(Real x, Real y)
+{
+    return IsNaN(x) || IsNaN(y) || y == 0 ? NaN() : x / y;
+}
+Real Strain(Real ecu, Real c, Real d)
+{
+    return c == 0 ? 0 : ecu * (c - d) / c;
+}
 
 // The expected design of record r (rows as r holds them), written into e = a copy of r.
 void ExpectedDesign(const TPMData& r, TContinuousData& e)
@@ -51,23 +57,39 @@ void ExpectedDesign(const TPMData& r, TContinuousData& e)
     L[2].Vdl = L[0].WF;
     L[2].Vht = L[0].WFht;
 
-    const Real hp = c.GrH - c.GrL - c.Ign;
+    // Factored stability (0.9D, 0.9D - 0.2 Sds D; live load never stabilising), with the active
+    // soil over ha = GrH + tf and the passive soil from min(ign, D) down to D.
+    const Real ha = c.GrH + tf;
     const Real depth = c.GrL + tf + c.K;
+    const Real ignored = std::min(std::max(c.Ign, Real(0)), std::max(depth, Real(0)));
+    const Real passive = depth > 0 ? c.Pp * (depth * depth - ignored * ignored) / 2 : 0;
     const Real lateral[3] = {L[0].WF, L[1].Fp, 0};
+    Real dead[3], serviceP[3], serviceM[3];
     for (int j = 0; j < 3; ++j) {
         TLoadCase& lc = L[j];
-        lc.StabWeight = 0.9L * (c.W * tf * c.Gc + lc.Pll + lc.Pdl + c.K * tw * c.Gc + tw * c.H * c.Gc +
-                                (c.W - tw) * c.Gamma * (c.GrL + c.GrH) / 2);
-        lc.Resisting = std::tan(c.Phi * std::numbers::pi_v<Real> / 180) * lc.StabWeight +
-                       c.Pp * (depth + c.Ign) / 2 * (depth - c.Ign) + c.W * c.C;
-        lc.Driving = j < 2 ? 1.6L * c.Pa * hp * hp / 2 + 1.2L * lc.Vdl + lc.Vll + lateral[j]
-                           : 1.6L * c.Pa * hp * hp / 2 + 1.6L * lc.Vll + 1.2L * lc.Vdl;
+        dead[j] = c.W * tf * c.Gc + lc.Pdl + c.K * tw * c.Gc + tw * c.H * c.Gc +
+                  (c.W - tw) * c.Gamma * (c.GrL + c.GrH) / 2;
+        lc.StabWeight = (j == 1 ? 0.9L - 0.2L * L[1].Sds : 0.9L) * dead[j];
+        lc.Resisting = std::tan(c.Phi * std::numbers::pi_v<Real> / 180) * lc.StabWeight + passive + c.W * c.C;
+        lc.Driving = j < 2 ? 1.6L * c.Pa * ha * ha / 2 + 1.2L * lc.Vdl + lc.Vll + lateral[j]
+                           : 1.6L * c.Pa * ha * ha / 2 + 1.6L * lc.Vll + 1.2L * lc.Vdl;
         lc.SlidingRatio = Ratio(lc.Resisting, lc.Driving);
         lc.StabMoment = lc.StabWeight * c.W / 2;
-        const Real user = j < 2 ? (1.2L * lc.Vdl + lc.Vll) * (lc.Vht + tf) : (1.6L * lc.Vll + 1.2L * lc.Vdl) * (lc.Vht + tf);
-        lc.OTMoment = j == 0 ? user + (L[0].WFht + tf) * L[0].WF : j == 1 ? user + (L[1].Sht + tf) * L[1].Fp : user;
+        const Real user = j < 2 ? (1.2L * lc.Vdl + lc.Vll) * (lc.Vht + tf)
+                                : (1.6L * lc.Vll + 1.2L * lc.Vdl) * (lc.Vht + tf);
+        const Real top = j < 2 ? 1.2L * lc.Mdl + lc.Mll : 1.2L * lc.Mdl + 1.6L * lc.Mll;
+        lc.OTMoment = (j == 0   ? user + (L[0].WFht + tf) * L[0].WF
+                       : j == 1 ? user + (L[1].Sht + tf) * L[1].Fp
+                                : user) +
+                      1.6L * c.Pa * ha * ha * ha / 6 + top;
         lc.OTSafety = Ratio(lc.StabMoment, lc.OTMoment);
-        lc.Eccentricity = Ratio(lc.OTMoment, lc.StabWeight);
+        // Service loads of the bearing check.
+        serviceP[j] = (j == 1 ? 1 + 0.14L * L[1].Sds : 1) * dead[j] + lc.Pll;
+        serviceM[j] = c.Pa * ha * ha * ha / 6 + (lc.Vdl + lc.Vll) * (lc.Vht + tf) + lc.Mdl + lc.Mll +
+                      (j == 0   ? 0.6L * L[0].WF * (L[0].WFht + tf)
+                       : j == 1 ? 0.7L * L[1].Fp * (L[1].Sht + tf)
+                                : 0);
+        lc.Eccentricity = Ratio(serviceM[j], serviceP[j]);
     }
 
     // Vertical steel and the diagram; its values are held as doubles.
@@ -97,11 +119,16 @@ void ExpectedDesign(const TPMData& r, TContinuousData& e)
             if (i == 0)
                 p.Fs = static_cast<double>(-c.Fy);
             else
-                p.Fs = static_cast<double>(p.EpsS > 0 ? std::min<Real>(p.EpsS * es, c.Fy) : std::max<Real>(p.EpsS * es, -c.Fy));
+                p.Fs = static_cast<double>(p.EpsS > 0 ? std::min<Real>(p.EpsS * es, c.Fy)
+                                                      : std::max<Real>(p.EpsS * es, -c.Fy));
             p.Ts = (i == 0 || p.EpsS < 0) ? static_cast<double>(as1 * p.Fs / K.u) : 0.0;
             if (i == 0)
                 c0 = -Real(p.Ts) / (K.b1 * f85 * b1);
-            const Real depthI = i == 0 ? c0 : i < 5 ? c0 + (cb - c0) * i / 5 : i == 5 ? cb : i < 10 ? cb + (cmax - cb) * (i - 5) / 5 : cmax;
+            const Real depthI = i == 0   ? c0
+                                : i < 5  ? c0 + (cb - c0) * i / 5
+                                : i == 5 ? cb
+                                : i < 10 ? cb + (cmax - cb) * (i - 5) / 5
+                                         : cmax;
             p.C = static_cast<double>(depthI);
             p.EpsS = static_cast<double>(Strain(ecu, p.C, d));
         } while (std::fabs(Real(p.EpsS) - start) > 1e-5L);
@@ -110,42 +137,64 @@ void ExpectedDesign(const TPMData& r, TContinuousData& e)
         p.Cc = static_cast<double>(f85 * p.Ac / K.u + (comp ? as1 * p.Fs / K.u : 0));
         p.Yc = static_cast<double>((f85 * p.Ac * b1 * p.C / 2 + (comp ? as1 * p.Fs * d : 0)) / p.Cc / K.u);
         p.Yt = p.Ts != 0 && p.EpsS < 0 ? static_cast<double>(d) : 0.0;
-        p.Phi = static_cast<double>(p.EpsS < -0.005 ? 0.9L : std::max(0.48L - 83 * p.EpsS, 0.65L));
+        // ACI 318-19 Table 21.2.2 with the tension strain and the yield strain Fy / Es.
+        const Real et = -Real(p.EpsS), ety = c.Fy / es;
+        p.Phi = static_cast<double>(et >= ety + 0.003L ? 0.9L
+                                    : et <= ety        ? 0.65L
+                                                       : 0.65L + 0.25L * (et - ety) / 0.003L);
         p.PhiPn = static_cast<double>(K.v * (Real(p.Cc) + p.Ts) * p.Phi);
-        p.PhiMn = static_cast<double>((K.m * p.Cc * (c.Tw / 2 - p.Yc) + K.m * p.Ts * (c.Tw / 2 - p.Yt)) * p.Phi / K.n);
+        p.PhiMn = static_cast<double>((K.m * p.Cc * (c.Tw / 2 - p.Yc) + K.m * p.Ts * (c.Tw / 2 - p.Yt)) *
+                                      p.Phi / K.n);
     }
     s.PhiMn0 = g.Points[0].PhiMn;
     s.PhiPnMax = 0.65L * 0.8L * (f85 * K.v * (K.bw * c.Tw - as1) + K.v * c.Fy * as1) / K.u2;
+    s.PhiPnTension = si ? -0.9L * as1 * c.Fy / 1000 : -0.9L * as1 * c.Fy * 1000;
 
-    s.PhiVn = si ? 0.75L * 0.17L * std::sqrt(c.Fc) * 1000 * c.Tw / 1000 : 0.75L * 2 * std::sqrt(1000 * c.Fc) * 12 * c.Tw;
+    // ACI 318-19 22.5.5.1(c) with the size effect, at the diagram's depth and tension layer.
+    const Real rhoW = d > 0 ? as1 / (K.bw * d) : 0;
+    if (rhoW > 0) {
+        const Real lambdaS = std::min(Real(1), std::sqrt(2 / (1 + (si ? 0.004L * d : d / 10))));
+        const Real root = std::min(si ? std::sqrt(c.Fc) : std::sqrt(1000 * c.Fc), si ? 8.3L : 100);
+        s.PhiVn = si ? 0.75L * std::min(0.66L * lambdaS * std::cbrt(rhoW), 0.42L) * root * d
+                     : 0.75L * std::min(8 * lambdaS * std::cbrt(rhoW), Real(5)) * root * 12 * d;
+    } else {
+        s.PhiVn = 0;
+    }
 
     auto strengthAt = [&](Real pu) -> Real {
-        if (IsNaN(pu) || pu >= s.PhiPnMax)
+        if (IsNaN(pu) || pu >= s.PhiPnMax || pu < s.PhiPnTension)
             return NaN();
         const auto& pt = g.Points;
-        int i = pu < pt[0].PhiPn ? 0 : 9;
+        if (pu < pt[0].PhiPn)
+            return pt[0].PhiMn * (pu - s.PhiPnTension) / (pt[0].PhiPn - s.PhiPnTension);
+        int i = 9;
         for (int k = 8; k >= 0; --k)
             if (pt[k].PhiPn <= pu && pu < pt[k + 1].PhiPn)
                 i = k;
-        return pt[i].PhiMn + (Real(pt[i + 1].PhiMn) - pt[i].PhiMn) * (pu - pt[i].PhiPn) / (Real(pt[i + 1].PhiPn) - pt[i].PhiPn);
+        return pt[i].PhiMn + (Real(pt[i + 1].PhiMn) - pt[i].PhiMn) * (pu - pt[i].PhiPn) /
+                                 (Real(pt[i + 1].PhiPn) - pt[i].PhiPn);
     };
     const Real rise = c.GrH - c.GrL;
     for (int j = 0; j < 3; ++j) {
         TLoadCase& lc = L[j];
-        const Real soil = c.Pp * rise * rise * rise / 6;
+        const Real soil = 1.6L * c.Pa * rise * rise * rise / 6;
         if (j == 0)
-            lc.Mu = soil + L[0].Qz * 0.85L * L[0].Cf * c.H * c.H / 2 + 1.2L * lc.Mdl + lc.Mll + (1.2L * lc.Vdl + lc.Vll) * c.H;
+            lc.Mu = soil + L[0].Qz * 0.85L * L[0].Cf * c.H * c.H / 2 + 1.2L * lc.Mdl + lc.Mll +
+                    (1.2L * lc.Vdl + lc.Vll) * c.H;
         else if (j == 1)
             lc.Mu = soil + 1.2L * lc.Mdl + lc.Mll + (1.2L * lc.Vdl + lc.Vll) * c.H + L[1].Fp * c.H / 2;
         else
             lc.Mu = soil + 1.6L * lc.Mll + 1.2L * lc.Mdl + (1.6L * lc.Vll + 1.2L * lc.Vdl) * lc.Vht;
         lc.Pu = 1.2L * (tw * c.H * c.Gc + lc.Pdl) + (j == 2 ? 1.6L : 1.0L) * lc.Pll;
-        lc.Vu = lc.Driving;
+        lc.Vu = 1.6L * c.Pa * rise * rise / 2 +
+                (j < 2 ? 1.2L * lc.Vdl + lc.Vll + lateral[j] : 1.6L * lc.Vll + 1.2L * lc.Vdl);
         lc.PhiMnAtPu = strengthAt(lc.Pu);
         lc.MomentUtil = Ratio(100 * lc.Mu, lc.PhiMnAtPu);
         lc.ShearUtil = Ratio(100 * lc.Vu, s.PhiVn);
     }
-    auto governing = [](Real a, Real b, Real c3) { return IsNaN(a) || IsNaN(b) || IsNaN(c3) ? NaN() : std::max({a, b, c3}); };
+    auto governing = [](Real a, Real b, Real c3) {
+        return IsNaN(a) || IsNaN(b) || IsNaN(c3) ? NaN() : std::max({a, b, c3});
+    };
     s.MomentUtilization = governing(L[0].MomentUtil, L[1].MomentUtil, L[2].MomentUtil);
     s.ShearUtilization = governing(L[0].ShearUtil, L[1].ShearUtil, L[2].ShearUtil);
 
@@ -153,25 +202,39 @@ void ExpectedDesign(const TPMData& r, TContinuousData& e)
     s.Ec = si ? 4700 * std::sqrt(c.Fc) : 57 * std::sqrt(1000 * c.Fc);
     s.Ig = K.k * c.Tw * c.Tw * c.Tw / 12;
     s.Ie = 0.35L * s.Ig;
-    auto t = [&](Real p, Real h) { return K.a * p * (K.k * h) * (K.k * h) * K.k * (3 * c.H - h) / (6 * s.Ec * s.Ie); };
+    auto t = [&](Real p, Real h) {
+        return K.a * p * (K.k * h) * (K.k * h) * K.k * (3 * c.H - h) / (6 * s.Ec * s.Ie);
+    };
     auto top = [&](Real mo) { return K.b * mo * (K.k * c.H) * (K.k * c.H) / (2 * s.Ec * s.Ie); };
-    L[0].Deflection = t(0.75L * L[0].Vll + L[0].Vdl, L[0].Vht) + t(0.6L * L[0].WF, L[0].WFht) + top(0.75L * L[0].Mll + L[0].Mdl);
-    L[1].Deflection = t(0.75L * L[1].Vll + L[1].Vdl, L[1].Vht) + t(0.6L * L[1].Fp, L[1].Sht) + top(0.75L * L[1].Mll + L[1].Mdl);
+    L[0].Deflection = t(0.75L * L[0].Vll + L[0].Vdl, L[0].Vht) + t(0.6L * L[0].WF, L[0].WFht) +
+                      top(0.75L * L[0].Mll + L[0].Mdl);
+    L[1].Deflection = t(0.75L * L[1].Vll + L[1].Vdl, L[1].Vht) + t(0.6L * L[1].Fp, L[1].Sht) +
+                      top(0.75L * L[1].Mll + L[1].Mdl);
     L[2].Deflection = t(L[2].Vll + L[2].Vdl, L[2].Vht) + top(L[2].Mll + L[2].Mdl);
 
     auto& f = c.Footing;
-    f.AsFoot = FindRebar(f.FootBarSize).Area / f.FootSpacing;
+    const RebarSize foot = FindRebar(f.FootBarSize);
+    f.AsFoot = foot.Area / f.FootSpacing;
     f.RhoFoot = 100 * f.AsFoot / (c.Tf * K.k);
-    f.PhiMnFoot = 0.9L * f.AsFoot * c.Fy * (c.Tf - f.FootCover - f.AsFoot * c.Fy / (1.7L * c.Fc * K.k)) * K.cFoot;
+    f.PhiMnFoot = 0.9L * f.AsFoot * c.Fy *
+                  (c.Tf - f.FootCover - foot.Diameter / 2 - f.AsFoot * c.Fy / (1.7L * c.Fc * K.k)) * K.cFoot;
 
     Real qmax = 0;
-    for (TLoadCase& lc : L) {
-        const Real pw = lc.StabWeight / c.W, mw = 6 * lc.OTMoment / (c.W * c.W);
+    bool toeUndefined = false;
+    for (int j = 0; j < 3; ++j) {
+        TLoadCase& lc = L[j];
+        const Real pw = serviceP[j] / c.W, mw = 6 * serviceM[j] / (c.W * c.W);
         lc.HeelPressure = pw - mw > 0 ? pw - mw : 0;
-        lc.ToePressure = lc.HeelPressure != 0 ? pw + mw : 2 * lc.StabWeight / (3 * (c.W / 2 - lc.Eccentricity));
-        qmax = std::max({qmax, lc.HeelPressure, lc.ToePressure});
+        if (lc.HeelPressure != 0)
+            lc.ToePressure = pw + mw;
+        else if (lc.Eccentricity < c.W / 2)
+            lc.ToePressure = 2 * serviceP[j] / (3 * (c.W / 2 - lc.Eccentricity));
+        else
+            lc.ToePressure = NaN();
+        toeUndefined = toeUndefined || IsNaN(lc.ToePressure);
+        qmax = std::max({qmax, lc.HeelPressure, IsNaN(lc.ToePressure) ? 0 : lc.ToePressure});
     }
-    f.MuFoot = qmax * (c.W / 2) * (c.W / 2) / 2;
+    f.MuFoot = toeUndefined ? NaN() : 1.6L * qmax * (c.W / 2) * (c.W / 2) / 2;
 }
 
 // Every real result of a group with its path, for a field-by-field comparison.
@@ -208,7 +271,7 @@ std::vector<std::pair<std::string, long double>> Results(TContinuousData cd)
 }
 
 class TRandomWall {
-public:
+  public:
     explicit TRandomWall(unsigned seed) : Rng(seed) {}
 
     Real U(Real lo, Real hi) { return std::uniform_real_distribution<long double>(lo, hi)(Rng); }
