@@ -1,5 +1,6 @@
 // The update dialog against the loopback server: what the user sees and is asked, in the
 // automatic and the on-demand check. The dialog's timer is driven directly.
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "EventLog.h"  // prints texts in failures
+#include "LocalCertificate.h"
 #include "TestHttpServer.h"
 #include "update/CheckUpdates.h"
 
@@ -368,6 +370,35 @@ TEST_F(CheckUpdatesTest, CloseButtonAfterTheResultClosesWithoutAsking)
     ASSERT_EQ(Button(*dialog), "&Close");
     dialog->findChild<QPushButton*>("btnCancel")->click();
     EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(Messages.isEmpty());
+}
+
+// The whole path of an automatic start-up check with nothing new: the modal dialog starts its
+// check on its own timer, reads the page over https and closes itself without a word.
+TEST_F(CheckUpdatesTest, AutomaticCheckWithNothingNewClosesByItself)
+{
+    TLocalCertificate certificate;
+    ASSERT_TRUE(certificate.Valid()) << certificate.Error().toStdString();
+    TTestHttpServer secure(certificate.Server());
+    secure.Serve(kPagePath, TTestHttpServer::Ok(Page("3.0.1")));
+    TUpdateDialogHost host;
+    host.RunningVersion = "3.0.1";
+    host.Message = [this](QWidget*, TUpdateMessageKind, const QString& text, bool) {
+        Messages << text;
+        return false;
+    };
+    bool stuck = false;
+    QTimer guard;  // only fires when the dialog fails to close itself
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        stuck = true;
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->hide();  // ends the modal loop without asking
+    });
+    guard.start(20000);
+    ShowUpdateDialog(nullptr, true, secure.Url(kPagePath), false, host);
+    EXPECT_FALSE(stuck);
+    EXPECT_EQ(secure.RequestedPaths, QStringList{kPagePath});
     EXPECT_TRUE(Messages.isEmpty());
 }
 
