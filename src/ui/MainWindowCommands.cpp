@@ -86,7 +86,8 @@ void TfrmPMMain::BuildCommands()
     AutoUpdates_->setObjectName("HelpAutoUpdates");
     AutoUpdates_->setCheckable(true);
     AutoUpdates_->setChecked(true);
-    connect(AutoUpdates_, &QAction::triggered, this, [this] { Guarded([this] { HelpAutoUpdatesExecute(); }); });
+    connect(AutoUpdates_, &QAction::triggered, this,
+            [this] { Guarded([this] { HelpAutoUpdatesExecute(); }); });
     QAction* checkNow = help->addAction("&Check for Updates Now");
     checkNow->setObjectName("HelpCheckUpdates");
     connect(checkNow, &QAction::triggered, this, [this] { Guarded([this] { HelpCheckUpdatesExecute(); }); });

@@ -146,7 +146,7 @@ void TfrmCheckUpdates::BuildWindow()
 
     btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setGeometry(465 - 9 - 84, 332 - 9 - 21 - 2, 84, 23);
+    btnCancel->setGeometry(465 - 9 - 84, 332 - 9 - 21, 84, 21);
     btnCancel->setAutoDefault(false);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmCheckUpdates::btnCancelClick);
 
