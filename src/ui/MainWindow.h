@@ -12,6 +12,7 @@
 #include "ui/SectionPanel.h"
 #include "ui/UnitLabels.h"
 
+class QAction;
 class QCheckBox;
 class QMenu;
 class QComboBox;
@@ -19,6 +20,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class TDiagramColumn;
 class TDiagramImage;
 class TfrmComputations;
@@ -51,6 +53,12 @@ public:
     void FileExitExecute();
     void HelpAboutExecute();
     void HelpWebsiteExecute();
+    // Update commands (UpdateCommands.cpp).
+    void HelpAutoUpdatesExecute();
+    void HelpCheckUpdatesExecute();
+    void UpdateTimerTimer();  // the one-shot automatic check after the window is first shown
+    QTimer* UpdateTimer() const { return UpdateTimer_; }
+    static bool AutoUpdatesStored();
     // Whether the current project may be discarded; asks to save it when it is modified.
     bool ConfirmSave();
     void SetModified(bool modified);
@@ -111,6 +119,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildWindow();
@@ -118,6 +127,7 @@ private:
     void ConnectCommands();
     void RebuildRecentMenu();
     void UpdateCaption();
+    void OpenUpdateDialog(bool automatic);
     void SaveTo(const QString& path);
     void ShowLogoFromRecord();
     bool HandleFileDrag(QEvent* event);
@@ -158,6 +168,9 @@ private:
     QList<TSectionPanel*> InputPanels_, ResultPanels_;
     std::unique_ptr<TRecentProjects> Recent_;
     QMenu* RecentMenu_ = nullptr;
+    QAction* AutoUpdates_ = nullptr;
+    QTimer* UpdateTimer_ = nullptr;
+    bool ShownOnce_ = false;
 
     struct TResultBinding {
         TNumericEdit* Edit;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 #include "ui/About.h"
@@ -81,14 +82,20 @@ void TfrmPMMain::BuildCommands()
     help->setObjectName("mnuHelp");
     help->addActions({actions["HelpAbout"], actions["HelpWebsite"]});
     help->addSeparator();
-    // The update commands are wired by the update dialog.
-    QAction* autoUpdates = help->addAction("A&utomatically Check for Updates");
-    autoUpdates->setObjectName("HelpAutoUpdates");
-    autoUpdates->setCheckable(true);
-    autoUpdates->setEnabled(false);
+    AutoUpdates_ = help->addAction("A&utomatically Check for Updates");
+    AutoUpdates_->setObjectName("HelpAutoUpdates");
+    AutoUpdates_->setCheckable(true);
+    AutoUpdates_->setChecked(true);
+    connect(AutoUpdates_, &QAction::triggered, this,
+            [this] { Guarded([this] { HelpAutoUpdatesExecute(); }); });
     QAction* checkNow = help->addAction("&Check for Updates Now");
     checkNow->setObjectName("HelpCheckUpdates");
-    checkNow->setEnabled(false);
+    connect(checkNow, &QAction::triggered, this, [this] { Guarded([this] { HelpCheckUpdatesExecute(); }); });
+    UpdateTimer_ = new QTimer(this);
+    UpdateTimer_->setObjectName("tmrAutoUpdate");
+    UpdateTimer_->setSingleShot(true);
+    UpdateTimer_->setInterval(1000);
+    connect(UpdateTimer_, &QTimer::timeout, this, [this] { Guarded([this] { UpdateTimerTimer(); }); });
 
     auto* toolbar = addToolBar("Main");
     toolbar->setObjectName("ToolBar1");

@@ -41,6 +41,7 @@ QNetworkRequest MakeRequest(const QUrl& url, const TTransferRequest& request)
     http.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     http.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     http.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+    // An HTTP redirection from https to http is not followed: the transfer fails.
     http.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     http.setMaximumRedirectsAllowed(5);
     if (!request.UserName.isEmpty()) {
@@ -138,6 +139,13 @@ TTransferResult THttpTransfer::Run(const TTransferRequest& request, const TBlock
                         QStringLiteral("No content length from %1").arg(url.toString()));
     }
 
+    // A body larger than allowed is refused before anything of it is written.
+    if (request.MaxBytes > 0 && m_total > request.MaxBytes)
+        return Fail(TTransferResult::Failed, QStringLiteral("%1 announces %2 bytes, more than the %3 allowed")
+                                                 .arg(url.toString())
+                                                 .arg(m_total)
+                                                 .arg(request.MaxBytes));
+
     QFile file(request.FilePath);
     const bool toFile = !request.FilePath.isEmpty();
     bool keepFile = false;
@@ -166,6 +174,10 @@ TTransferResult THttpTransfer::Run(const TTransferRequest& request, const TBlock
         const qint64 count = reply->read(block, kBlockSize);
         if (count <= 0)
             break;
+        if (request.MaxBytes > 0 && m_downloaded + count > request.MaxBytes)
+            return Fail(TTransferResult::Failed, QStringLiteral("%1 sends more than the %2 bytes allowed")
+                                                     .arg(url.toString())
+                                                     .arg(request.MaxBytes));
         if (toFile) {
             if (file.write(block, count) != count)
                 return Fail(TTransferResult::Faulted,

@@ -13,7 +13,7 @@ enum class TTransferResult {
     Ok,
     Failed,   // the transfer did not deliver: the owner is told (OnDownloadError)
     Aborted,  // stopped by Abort: nobody is told
-    Faulted,  // a local fault (an unwritable file, an unreadable length): nobody is told
+    Faulted,  // a local fault (an unwritable file, an unreadable length): the owner is told too
 };
 
 struct TTransferRequest {
@@ -22,6 +22,7 @@ struct TTransferRequest {
     QString Password;
     QString FilePath;  // empty: into memory
     bool LengthRequired = false;
+    qint64 MaxBytes = 0;        // more than this, announced or received, fails the transfer; 0: no bound
     int IdleTimeoutMs = 30000;  // fail when nothing arrives for this long
 };
 

@@ -53,6 +53,7 @@ void ParseUpdatePage(const QStringList& lines, const TmxTagInfo& tags, TUpdatePa
         {&tags.DownloadInplace, &info.DownloadInplace},
         {&tags.InplaceUtil, &info.InplaceUtil},
         {&tags.SHA256, &info.SHA256},
+        {&tags.Size, &info.Size},
     };
     for (const QString& line : lines) {
         bool isTag = false;

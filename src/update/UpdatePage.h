@@ -20,6 +20,7 @@ struct TUpdatePageInfo {
     QString DownloadInplace;
     QString InplaceUtil;
     QString SHA256;
+    QString Size;
 };
 
 // Splits a page's text into lines at CR LF, LF or CR.

@@ -43,6 +43,8 @@ struct TmxTagInfo {
     QString InplaceUtil = QStringLiteral("mxInplaceUtil");
     // SHA-256 of the package in hexadecimal; when the page gives one, a download must match it.
     QString SHA256 = QStringLiteral("mxSHA256");
+    // Size of the package in bytes; a larger package is refused.
+    QString Size = QStringLiteral("mxSize");
 };
 
 // Captions for an information dialog, kept for the component's owner.

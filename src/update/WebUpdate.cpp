@@ -46,6 +46,11 @@ bool FileMatchesSha256(const QString& path, const QString& expectedHex)
            0;
 }
 
+bool IsSecureAddress(const QString& address)
+{
+    return address.trimmed().startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+}
+
 }  // namespace
 
 TmxWebUpdate::TmxWebUpdate(QObject* parent) : QObject(parent), Environment(DefaultUpdateEnvironment())
@@ -86,6 +91,7 @@ bool TmxWebUpdate::CheckForUpdate()
     m_unpackFolder.clear();
     m_startFile.clear();
     m_lastError.clear();
+    m_secureChain = IsSecureAddress(ProductInfo.URL());
 
     Raise(OnBeforeGetInfo);
     const bool pageRead = ReadInfo();
@@ -122,16 +128,38 @@ bool TmxWebUpdate::CheckForUpdate()
     return true;
 }
 
-TTransferResult TmxWebUpdate::Transfer(const QString& address, const QString& filePath, bool lengthRequired)
+// A page goes to memory without a required length; a file needs its length.
+TTransferResult TmxWebUpdate::Transfer(const QString& address, const QString& filePath, qint64 maxBytes)
 {
-    const TTransferRequest request{address, UserName, Password, filePath, lengthRequired, IdleTimeoutMs};
+    if (!IsSecureAddress(address) && (SecureOnly || m_secureChain)) {
+        RaiseError(QStringLiteral("\"%1\" is not an https address").arg(address));
+        return TTransferResult::Failed;
+    }
+    TTransferRequest request{address, UserName, Password, filePath, !filePath.isEmpty(), maxBytes};
+    request.IdleTimeoutMs = IdleTimeoutMs;
     const TTransferResult result = m_transfer.Run(
         request, [this](qint64 total, qint64 downloaded) { Raise(OnDownload, total, downloaded); });
     if (result != TTransferResult::Ok)
         m_lastError = m_transfer.ErrorText();
-    if (result == TTransferResult::Failed)
+    // A local fault is a failed download too: the owner must not wait for a transfer that ended.
+    if (result == TTransferResult::Failed || result == TTransferResult::Faulted)
         Raise(OnDownloadError);
     return result;
+}
+
+bool TmxWebUpdate::PackageLimit(qint64& maxBytes)
+{
+    maxBytes = kMaxPackageBytes;
+    const QString announced = m_page.Size.trimmed();
+    if (announced.isEmpty())
+        return true;
+    bool ok = false;
+    maxBytes = announced.toLongLong(&ok);
+    if (!ok || maxBytes <= 0) {
+        RaiseError(QStringLiteral("The update page announces an unreadable size \"%1\"").arg(m_page.Size));
+        return false;
+    }
+    return true;
 }
 
 bool TmxWebUpdate::ReadInfo()
@@ -139,7 +167,7 @@ bool TmxWebUpdate::ReadInfo()
     QString address = ProductInfo.URL();
     for (int followed = 0;; ++followed) {
         m_page = {};
-        const TTransferResult result = Transfer(address, {}, false);
+        const TTransferResult result = Transfer(address, {}, kMaxPageBytes);
         if (result == TTransferResult::Aborted)
             return false;
         if (result != TTransferResult::Ok)
@@ -173,12 +201,15 @@ bool TmxWebUpdate::Download()
             return false;
         }
     }
+    qint64 maxBytes = 0;
+    if (!PackageLimit(maxBytes))
+        return false;
     m_localFile = path;
     Raise(OnBeforeDownload, path);
 
     TTransferResult result = TTransferResult::Failed;
     if (!Inplace) {
-        result = Transfer(m_page.Download, path, true);
+        result = Transfer(m_page.Download, path, maxBytes);
     } else {
         const QString utilName = LastAddressSegment(m_page.InplaceUtil);
         if (!IsUsableFileName(utilName)) {
@@ -188,9 +219,9 @@ bool TmxWebUpdate::Download()
         }
         m_localUtil = QFileInfo(path).dir().filePath(utilName);
         // A package without its utility cannot be installed, and an aborted utility stays aborted.
-        result = Transfer(m_page.InplaceUtil, m_localUtil, true);
+        result = Transfer(m_page.InplaceUtil, m_localUtil, kMaxPackageBytes);
         if (result == TTransferResult::Ok)
-            result = Transfer(m_page.DownloadInplace, path, true);
+            result = Transfer(m_page.DownloadInplace, path, maxBytes);
     }
     if (result != TTransferResult::Ok)
         return false;

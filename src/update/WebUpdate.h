@@ -20,6 +20,10 @@ class TmxWebUpdate : public QObject {
   public:
     // Redirections named by update pages are followed at most this deep.
     static constexpr int kMaxRedirections = 5;
+    // A package is refused when it is larger than the page announces (mxSize), or than this
+    // when the page announces nothing; a page larger than kMaxPageBytes is refused too.
+    static constexpr qint64 kMaxPackageBytes = qint64(512) * 1024 * 1024;
+    static constexpr qint64 kMaxPageBytes = qint64(1024) * 1024;
 
     explicit TmxWebUpdate(QObject* parent = nullptr);
     ~TmxWebUpdate() override;  // aborts a running transfer
@@ -31,6 +35,9 @@ class TmxWebUpdate : public QObject {
     QString Password;
     TmxUpdateOptions Options = TmxUpdateOption::uoRunUpdate | TmxUpdateOption::uoTerminate;
     bool Inplace = false;
+    // Every page and package address must be https. Off, plain http is allowed, except after a
+    // page read over https: what such a page names must be https as well.
+    bool SecureOnly = true;
     int IdleTimeoutMs = 30000;  // a transfer that receives nothing for this long fails
     TUpdateEnvironment Environment;
 
@@ -81,7 +88,8 @@ class TmxWebUpdate : public QObject {
     void RaiseError(const QString& why);
 
     bool ReadInfo();  // false when a page transfer was aborted
-    TTransferResult Transfer(const QString& address, const QString& filePath, bool lengthRequired);
+    TTransferResult Transfer(const QString& address, const QString& filePath, qint64 maxBytes);
+    bool PackageLimit(qint64& maxBytes);  // false, with the error raised, when mxSize is unreadable
     bool Download();
     bool Unpack(const QString& packagePath);
     void Start();
@@ -95,4 +103,5 @@ class TmxWebUpdate : public QObject {
     QString m_unpackFolder;
     QString m_startFile;
     QString m_lastError;
+    bool m_secureChain = false;  // the first page was asked for over https
 };

@@ -5,6 +5,7 @@
 
 #include "core/AppPaths.h"
 #include "core/NumberFormat.h"
+#include "ui/UpdateCommands.h"
 
 int main(int argc, char** argv)
 {
@@ -12,6 +13,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     SetExecutableDir(PELMARK_BIN_DIR);
     SetNumberSeparators('.', ',');
+    // The automatic update check never opens a real dialog or reaches the network here.
+    SetUpdateLauncher([](QWidget*, bool, const QString&, bool, const TUpdateDialogHost&) {});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,6 @@
 #include "TestHttpServer.h"
 
+#include <QSslServer>
 #include <QTcpSocket>
 
 namespace {
@@ -14,20 +15,41 @@ QByteArray Head(int code, const QByteArray& reason, const QList<QByteArray>& hea
 
 }  // namespace
 
-TTestHttpServer::TTestHttpServer()
+TTestHttpServer::TTestHttpServer() : m_server(std::make_unique<QTcpServer>())
 {
-    m_server.listen(QHostAddress::LocalHost, 0);
-    connect(&m_server, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+    Listen();
+}
+
+TTestHttpServer::TTestHttpServer(const QSslConfiguration& tls) : m_secure(true)
+{
+    auto server = std::make_unique<QSslServer>();
+    server->setSslConfiguration(tls);
+    m_server = std::move(server);
+    Listen();
+}
+
+TTestHttpServer::~TTestHttpServer() = default;
+
+void TTestHttpServer::Listen()
+{
+    m_server->listen(QHostAddress::LocalHost, 0);
+    // A TLS connection becomes pending once its handshake is done.
+    connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, [this] {
+        while (QTcpSocket* socket = m_server->nextPendingConnection()) {
             socket->setParent(this);
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Answer(socket); });
+            if (socket->bytesAvailable() > 0)
+                Answer(socket);
         }
     });
 }
 
 QString TTestHttpServer::Url(const QString& path) const
 {
-    return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
+    return QStringLiteral("%1://127.0.0.1:%2%3")
+        .arg(m_secure ? QStringLiteral("https") : QStringLiteral("http"))
+        .arg(m_server->serverPort())
+        .arg(path);
 }
 
 void TTestHttpServer::Answer(QTcpSocket* socket)

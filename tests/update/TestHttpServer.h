@@ -1,7 +1,8 @@
-// An HTTP server on 127.0.0.1 inside the test process that answers each path with canned bytes.
+// An HTTP or HTTPS server on 127.0.0.1 inside the test process that answers each path with canned bytes.
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <QByteArray>
 #include <QHash>
@@ -10,6 +11,7 @@
 #include <QString>
 #include <QTcpServer>
 
+class QSslConfiguration;
 class QTcpSocket;
 
 struct TCannedResponse {
@@ -20,6 +22,9 @@ struct TCannedResponse {
 class TTestHttpServer : public QObject {
   public:
     TTestHttpServer();
+    // Speaks https with the certificate and key of `tls`.
+    explicit TTestHttpServer(const QSslConfiguration& tls);
+    ~TTestHttpServer() override;
 
     QString Url(const QString& path) const;
     void Serve(const QString& path, const TCannedResponse& response) { m_routes[path] = response; }
@@ -39,7 +44,10 @@ class TTestHttpServer : public QObject {
   private:
     void Answer(QTcpSocket* socket);
 
-    QTcpServer m_server;
+    void Listen();
+
+    std::unique_ptr<QTcpServer> m_server;
+    bool m_secure = false;
     QHash<QString, TCannedResponse> m_routes;
     QHash<QTcpSocket*, QByteArray> m_pending;
 };

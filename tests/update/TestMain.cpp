@@ -1,5 +1,5 @@
-// The update tests run the component's event loops, so they need a core application.
-#include <QCoreApplication>
+// The update tests run the component's event loops and show the update dialog offscreen.
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ int main(int argc, char** argv)
     qunsetenv("https_proxy");
     qunsetenv("HTTP_PROXY");
     qunsetenv("HTTPS_PROXY");
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

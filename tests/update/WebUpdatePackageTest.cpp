@@ -201,13 +201,13 @@ TEST_F(WebUpdateTest, StalledPackageFails)
     EXPECT_TRUE(Entries().isEmpty());
 }
 
-TEST_F(WebUpdateTest, UnwritableLocalFileEndsTheCheckUnheard)
+TEST_F(WebUpdateTest, UnwritableLocalFileIsADownloadError)
 {
     ServePage("3.0.2");
     server.Serve("/pkg/setup.sh", TTestHttpServer::Ok(kPackage));
     log.ChosenFile = temp.filePath("no/such/folder/setup.sh");
     EXPECT_TRUE(web.CheckForUpdate());
-    const QStringList tail{"BeforeDownload(no/such/folder/setup.sh)"};
+    const QStringList tail{"BeforeDownload(no/such/folder/setup.sh)", "DownloadError"};
     EXPECT_EQ(log.WithoutDownloads(), UpTo("setup.sh").mid(0, 6) + tail);
     EXPECT_FALSE(web.Busy());
 }

@@ -26,6 +26,7 @@ class WebUpdateTest : public ::testing::Test {
         web.Environment.ProgramFolder = "/opt/pel\"mark/";
         web.Environment.ProgramFileName = "pelmark";
         web.IdleTimeoutMs = 10000;  // only reached when a test goes wrong
+        web.SecureOnly = false;     // the loopback server speaks plain http
         web.ProductInfo.SetURL(server.Url(kPagePath));
         web.ProductInfo.Version = "3.0.1";
         log.Attach(web, temp.path());

@@ -53,6 +53,7 @@ int RunCheckUpdate(const std::vector<std::string>& args)
     web.ProductInfo.SetURL(QString::fromStdString(positional[0]));
     web.ProductInfo.Version = QString::fromStdString(installed);
     web.Options = {};
+    web.SecureOnly = false;  // the page is only read and reported: nothing is downloaded or started
     bool failed = false;
     bool newer = false;
     web.OnDownloadError = [&](TmxWebUpdate&) { failed = true; };
