@@ -51,6 +51,12 @@ public:
     void FileExitExecute();
     void HelpAboutExecute();
     void HelpWebsiteExecute();
+    // Tools: the project converted to a unit system (0 English, 1 SI), one's own new-project defaults.
+    void ConvertUnitsExecute(std::uint8_t units);
+    void ToolsSaveDefaultExecute();
+    void ToolsFactoryDefaultsExecute();
+    // The user's new-project file in the per-user application data; empty without such a folder.
+    QString UserDefaultsFile() const;
     // Whether the current project may be discarded; asks to save it when it is modified.
     bool ConfirmSave();
     void SetModified(bool modified);
@@ -117,6 +123,7 @@ private:
     void BuildCommands();
     void ConnectCommands();
     void RebuildRecentMenu();
+    void UpdateToolsCommands();
     void UpdateCaption();
     void SaveTo(const QString& path);
     void ShowLogoFromRecord();
