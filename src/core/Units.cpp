@@ -54,11 +54,11 @@ bool HasEntry(int tag) { return tag >= 1 && tag <= kInputTagCount; }
 
 // Exact definitions of the English units (NIST SP 811, 2008, Appendix B): the foot is 0.3048 m, the
 // inch 0.0254 m, the pound-force 4.4482216152605 N, the mile per hour 0.44704 m/s.
-constexpr Real kFoot = 0.3048L;               // m
-constexpr Real kInch = 0.0254L;               // m
+constexpr Real kFoot = 0.3048L;                 // m
+constexpr Real kInch = 0.0254L;                 // m
 constexpr Real kPoundForce = 4.4482216152605L;  // N
-constexpr Real kKip = kPoundForce;            // kN
-constexpr Real kMilePerHour = 0.44704L;       // m/s
+constexpr Real kKip = kPoundForce;              // kN
+constexpr Real kMilePerHour = 0.44704L;         // m/s
 
 constexpr TUnitLabel kUnitLabels[] = {
     {TUnitKind::Length, "ft", "m", kFoot},
@@ -71,14 +71,14 @@ constexpr TUnitLabel kUnitLabels[] = {
     {TUnitKind::Strength, "ksi", "MPa", kKip / (kInch * kInch) / 1000},
     {TUnitKind::ForceKips, "kips", "kN", kKip},
     {TUnitKind::ForceKip, "kip", "kN", kKip},
-    {TUnitKind::MomentKft, "k-ft", "kN-m", kKip * kFoot},
+    {TUnitKind::MomentKft, "k-ft", "kN-m", kKip* kFoot},
     {TUnitKind::LineLoadKip, "kip/ft", "kN/m", kKip / kFoot},
     {TUnitKind::LineLoad, "plf", "kN/m", kKip / kFoot / 1000},
     {TUnitKind::LineMoment, "lb-ft/ft", "kN-m/m", kKip / 1000},
     {TUnitKind::Speed, "mph", "mps", kMilePerHour},
     {TUnitKind::Angle, "deg", "deg", 1},
-    {TUnitKind::SteelArea, "in^2/ft", "mm^2/m", 1e6L * kInch * kInch / kFoot},
-    {TUnitKind::Inertia, "in^4", "mm^4", 1e12L * kInch * kInch * kInch * kInch},
+    {TUnitKind::SteelArea, "in^2/ft", "mm^2/m", 1e6L * kInch* kInch / kFoot},
+    {TUnitKind::Inertia, "in^4", "mm^4", 1e12L * kInch* kInch* kInch* kInch},
     {TUnitKind::Percent, "%", "%", 1},
 };
 
@@ -149,7 +149,10 @@ const TUnitLabel& UnitLabelOf(TUnitKind kind)
     return kUnitLabels[0];
 }
 
-Real EnglishToSIFactor(TUnitKind kind) { return UnitLabelOf(kind).ToSI; }
+Real EnglishToSIFactor(TUnitKind kind)
+{
+    return UnitLabelOf(kind).ToSI;
+}
 
 const char* UnitText(TUnitKind kind, std::uint8_t units)
 {

@@ -42,8 +42,8 @@ const TCommand kCommands[] = {
      QStyle::SP_BrowserReload},
     {"ToolsSaveDefault", "Save as &Default", "Start new projects from the inputs of this project", "",
      QStyle::SP_DialogApplyButton},
-    {"ToolsFactoryDefaults", "&Restore Factory Defaults", "Start new projects from the example project again", "",
-     QStyle::SP_DialogResetButton},
+    {"ToolsFactoryDefaults", "&Restore Factory Defaults", "Start new projects from the example project again",
+     "", QStyle::SP_DialogResetButton},
     {"HelpAbout", "&About", "About Pelmark", "", QStyle::SP_MessageBoxInformation},
     {"HelpWebsite", "&Website", "Go to website", "", QStyle::SP_DriveNetIcon},
 };

@@ -387,11 +387,12 @@ TEST_F(UnitConversionTest, SIConversionGivesTheSamePhysicalResults)
     // bars by design (tested above). To compare the numbers, the SI project keeps the English
     // project's own bars here, in their soft-metric designations (#6 is 19M, the same bar).
     si.Square.RebarFamily = rfUS;
-    for (auto [to, from] : {std::pair{&si.Square.FootingBarSize, english.Square.FootingBarSize},
-                            std::pair{&si.Continuous.StemWall.VertBarSize, english.Continuous.StemWall.VertBarSize},
-                            std::pair{&si.Continuous.StemWall.HorBarSize, english.Continuous.StemWall.HorBarSize},
-                            std::pair{&si.Continuous.Footing.FootBarSize, english.Continuous.Footing.FootBarSize},
-                            std::pair{&si.Continuous.Footing.StBarSize, english.Continuous.Footing.StBarSize}})
+    for (auto [to, from] :
+         {std::pair{&si.Square.FootingBarSize, english.Square.FootingBarSize},
+          std::pair{&si.Continuous.StemWall.VertBarSize, english.Continuous.StemWall.VertBarSize},
+          std::pair{&si.Continuous.StemWall.HorBarSize, english.Continuous.StemWall.HorBarSize},
+          std::pair{&si.Continuous.Footing.FootBarSize, english.Continuous.Footing.FootBarSize},
+          std::pair{&si.Continuous.Footing.StBarSize, english.Continuous.Footing.StBarSize}})
         *to = MapBar(from, rfUS, usEnglish, rfUS, usSI).Designation;
     Compute(si);
 
@@ -409,7 +410,8 @@ TEST_F(UnitConversionTest, SIConversionGivesTheSamePhysicalResults)
             return;
         const auto [siValue, unit] = siInputs[path];
         const double expected = static_cast<double>(*real) * kNistFactor.at(unit);
-        EXPECT_NEAR(static_cast<double>(*siValue), expected, HalfLastDecimal(TagOf(path)) + 1e-6 * std::fabs(expected))
+        EXPECT_NEAR(static_cast<double>(*siValue), expected,
+                    HalfLastDecimal(TagOf(path)) + 1e-6 * std::fabs(expected))
             << path;
     });
     // 2. The English project with the rounded inputs, in English units without rounding.
@@ -434,9 +436,12 @@ TEST_F(UnitConversionTest, SIConversionGivesTheSamePhysicalResults)
     //   the mean pressure, up to 6 x 0.0065 / 2.4384 = 1.6 % for this 8 ft footing.
     const double shear = 0.17 / (2 * std::sqrt(6.894757e-3));
     const std::map<std::string, double> constantRatio = {
-        {"Square.PhiVc1", shear},          {"StemWall.PhiVn", shear},
-        {"StemWall.ShearUtilization", 1 / shear}, {"LoadCases[0].ShearUtil", 1 / shear},
-        {"LoadCases[1].ShearUtil", 1 / shear},    {"LoadCases[2].ShearUtil", 1 / shear},
+        {"Square.PhiVc1", shear},
+        {"StemWall.PhiVn", shear},
+        {"StemWall.ShearUtilization", 1 / shear},
+        {"LoadCases[0].ShearUtil", 1 / shear},
+        {"LoadCases[1].ShearUtil", 1 / shear},
+        {"LoadCases[2].ShearUtil", 1 / shear},
     };
     const std::set<std::string> eccentricityRounding = {"P1", "P2", "P3", "P4", "QGross"};
 
@@ -459,9 +464,9 @@ TEST_F(UnitConversionTest, SIConversionGivesTheSamePhysicalResults)
             continue;
         }
         const double tolerance = eccentricityRounding.count(result.Name) ? 0.026 : 0.01;
-        EXPECT_NEAR(actual / expected, 1.0, tolerance) << result.Name << ": SI " << actual << ", English "
-                                                       << static_cast<double>(result.Get(rounded))
-                                                       << " converted " << expected;
+        EXPECT_NEAR(actual / expected, 1.0, tolerance)
+            << result.Name << ": SI " << actual << ", English " << static_cast<double>(result.Get(rounded))
+            << " converted " << expected;
     }
 }
 
