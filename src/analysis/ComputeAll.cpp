@@ -4,24 +4,20 @@
 
 #include "core/PMClasses.h"
 
-namespace {
-
 // The allowable net bearing capacity follows the computed allowable pressure while it is unset
 // (0 or NaN) or still shows the value of the previous run, compared in hundredths of ksf (kPa).
-bool AllowNetBearingIsLinked(const TPMData& record)
+bool TPMData::AllowNetBearingIsLinked() const
 {
-    const Real typed = RoundHalfEven(100 * record.AllowNetBearing);
-    if (IsNaN(record.AllowNetBearing) || typed == 0)
+    const Real typed = RoundHalfEven(100 * AllowNetBearing);
+    if (IsNaN(AllowNetBearing) || typed == 0)
         return true;
-    const Real computed = MinValid({record.QallTerzaghi, record.QallVesic});
-    return RoundHalfEven(record.UnitValue(100, 0.1L) * computed) == typed;
+    const Real computed = MinValid({QallTerzaghi, QallVesic});
+    return RoundHalfEven(UnitValue(100, 0.1L) * computed) == typed;
 }
-
-}  // namespace
 
 void TPMData::ComputeAll()
 {
-    const bool linked = AllowNetBearingIsLinked(*this);
+    const bool linked = AllowNetBearingIsLinked();
     BearingCapacity();
     if (linked)
         AllowNetBearing = MinValid({QallTerzaghi, QallVesic}) / UnitValue(1, 1000);

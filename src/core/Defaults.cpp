@@ -4,6 +4,7 @@
 
 #include "core/AppPaths.h"
 #include "core/Today.h"
+#include "core/UserDefaults.h"
 
 namespace {
 // A new project carries no identification of the one it was made from, and today's date.
@@ -33,6 +34,18 @@ void TPMData::ResetRecord()
     Continuous = TContinuousData{};
 }
 
+namespace {
+// Reads a project as the new-project state: without identification, dated today, and with the
+// allowable net bearing capacity unset so that it follows the computed allowable pressure.
+void LoadAsNewProject(TPMData& data, const std::string& path)
+{
+    data.ResetRecord();
+    data.LoadProject(path);
+    ClearIdentification(data);
+    data.AllowNetBearing = 0;
+}
+}  // namespace
+
 void TPMData::LoadDefaults()
 {
     ResetRecord();
@@ -40,13 +53,55 @@ void TPMData::LoadDefaults()
     std::error_code error;
     if (std::filesystem::exists(path, error)) {
         try {
-            LoadProject(path);
-            ClearIdentification(*this);
-            AllowNetBearing = 0;
+            LoadAsNewProject(*this, path);
             return;
         } catch (const std::exception&) {
             // A damaged example project counts as a missing one, silently.
         }
     }
     ResetRecord();
+}
+
+std::string UserDefaultsPath(const std::string& appDataDir)
+{
+    if (appDataDir.empty())
+        return {};
+    return (std::filesystem::path(appDataDir) / "Korvane" / "Pelmark" / kUserDefaultsName).string();
+}
+
+void SaveUserDefaults(const TPMData& data, const std::string& path)
+{
+    TPMData defaults = data;
+    ClearIdentification(defaults);
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+    defaults.SaveProject(path);
+}
+
+TNewProjectSource LoadNewProject(TPMData& data, const std::string& userDefaultsPath)
+{
+    TNewProjectSource source;
+    std::error_code error;
+    if (!userDefaultsPath.empty() && std::filesystem::exists(userDefaultsPath, error)) {
+        try {
+            LoadAsNewProject(data, userDefaultsPath);
+            source.FromUserDefaults = true;
+            return source;
+        } catch (const std::exception& failure) {
+            source.UserDefaultsError = failure.what();
+        }
+    }
+    data.LoadDefaults();
+    return source;
+}
+
+bool RemoveUserDefaults(const std::string& path)
+{
+    if (path.empty())
+        return false;
+    std::error_code error;
+    const bool removed = std::filesystem::remove(path, error);
+    if (error)
+        throw EPelmarkError("Cannot remove file \"" + path + "\": " + error.message() + ".");
+    return removed;
 }

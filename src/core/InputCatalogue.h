@@ -4,10 +4,13 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/Globals.h"
+#include "core/StabilityData.h"
+#include "core/Units.h"
 
 class TPMData;
 
@@ -36,11 +39,22 @@ struct TInputField {
     TBoundsRule Rule;
     TInputSection Section;
     std::function<Real&(TPMData&)> Field;
+    std::optional<TUnitKind> Unit;  // its unit label; none for a dimensionless input
 };
 
 // In the order the window reads them.
 const std::vector<TInputField>& InputCatalogue();
 const TInputField* FindInput(const std::string& pathOrControl);
+
+// The 20 inputs of a pedestal slot, as the pedestals dialog shows them: the limits tag that sets
+// their decimals (no tag of theirs has bounds) and their unit.
+struct TPedestalInput {
+    const char* Name;  // the member's name, e.g. "PzD"
+    Real TPedestal::*Field;
+    int Tag;
+    TUnitKind Unit;
+};
+const std::vector<TPedestalInput>& PedestalInputs();
 
 struct TBounds {
     double Minimum = 0;  // 0 = none

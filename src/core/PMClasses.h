@@ -77,6 +77,8 @@ public:
     void StabilityAnalysis();
     void SquareFootingDesign();
     void ContinuousFootingDesign();
+    // Whether the next ComputeAll lets AllowNetBearing follow the computed allowable pressure.
+    bool AllowNetBearingIsLinked() const;
 
     template <class V> void VisitFields(V& v)
     {

@@ -52,26 +52,34 @@ std::uint8_t gActiveUnits = usEnglish;
 
 bool HasEntry(int tag) { return tag >= 1 && tag <= kInputTagCount; }
 
+// Exact definitions of the English units (NIST SP 811, 2008, Appendix B): the foot is 0.3048 m, the
+// inch 0.0254 m, the pound-force 4.4482216152605 N, the mile per hour 0.44704 m/s.
+constexpr Real kFoot = 0.3048L;                 // m
+constexpr Real kInch = 0.0254L;                 // m
+constexpr Real kPoundForce = 4.4482216152605L;  // N
+constexpr Real kKip = kPoundForce;              // kN
+constexpr Real kMilePerHour = 0.44704L;         // m/s
+
 constexpr TUnitLabel kUnitLabels[] = {
-    {TUnitKind::Length, "ft", "m"},
-    {TUnitKind::SmallLength, "in", "mm"},
-    {TUnitKind::Pressure, "psf", "kPa"},
-    {TUnitKind::CohesionGeo, "psf", "kN/m2"},
-    {TUnitKind::UnitWeight, "pcf", "kN/m^3"},
-    {TUnitKind::UnitWeightKcf, "kcf", "kN/m^3"},
-    {TUnitKind::StressKsf, "ksf", "kPa"},
-    {TUnitKind::Strength, "ksi", "MPa"},
-    {TUnitKind::ForceKips, "kips", "kN"},
-    {TUnitKind::ForceKip, "kip", "kN"},
-    {TUnitKind::MomentKft, "k-ft", "kN-m"},
-    {TUnitKind::LineLoadKip, "kip/ft", "kN/m"},
-    {TUnitKind::LineLoad, "plf", "kN/m"},
-    {TUnitKind::LineMoment, "lb-ft/ft", "kN-m/m"},
-    {TUnitKind::Speed, "mph", "mps"},
-    {TUnitKind::Angle, "deg", "deg"},
-    {TUnitKind::SteelArea, "in^2/ft", "mm^2/m"},
-    {TUnitKind::Inertia, "in^4", "mm^4"},
-    {TUnitKind::Percent, "%", "%"},
+    {TUnitKind::Length, "ft", "m", kFoot},
+    {TUnitKind::SmallLength, "in", "mm", 1000 * kInch},
+    {TUnitKind::Pressure, "psf", "kPa", kKip / (kFoot * kFoot) / 1000},
+    {TUnitKind::CohesionGeo, "psf", "kN/m2", kKip / (kFoot * kFoot) / 1000},
+    {TUnitKind::UnitWeight, "pcf", "kN/m^3", kKip / (kFoot * kFoot * kFoot) / 1000},
+    {TUnitKind::UnitWeightKcf, "kcf", "kN/m^3", kKip / (kFoot * kFoot * kFoot)},
+    {TUnitKind::StressKsf, "ksf", "kPa", kKip / (kFoot * kFoot)},
+    {TUnitKind::Strength, "ksi", "MPa", kKip / (kInch * kInch) / 1000},
+    {TUnitKind::ForceKips, "kips", "kN", kKip},
+    {TUnitKind::ForceKip, "kip", "kN", kKip},
+    {TUnitKind::MomentKft, "k-ft", "kN-m", kKip* kFoot},
+    {TUnitKind::LineLoadKip, "kip/ft", "kN/m", kKip / kFoot},
+    {TUnitKind::LineLoad, "plf", "kN/m", kKip / kFoot / 1000},
+    {TUnitKind::LineMoment, "lb-ft/ft", "kN-m/m", kKip / 1000},
+    {TUnitKind::Speed, "mph", "mps", kMilePerHour},
+    {TUnitKind::Angle, "deg", "deg", 1},
+    {TUnitKind::SteelArea, "in^2/ft", "mm^2/m", 1e6L * kInch* kInch / kFoot},
+    {TUnitKind::Inertia, "in^4", "mm^4", 1e12L * kInch* kInch* kInch* kInch},
+    {TUnitKind::Percent, "%", "%", 1},
 };
 
 }  // namespace
@@ -139,6 +147,11 @@ const TUnitLabel& UnitLabelOf(TUnitKind kind)
         if (label.Kind == kind)
             return label;
     return kUnitLabels[0];
+}
+
+Real EnglishToSIFactor(TUnitKind kind)
+{
+    return UnitLabelOf(kind).ToSI;
 }
 
 const char* UnitText(TUnitKind kind, std::uint8_t units)

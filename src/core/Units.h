@@ -60,7 +60,10 @@ struct TUnitLabel {
     TUnitKind Kind;
     const char* English;
     const char* SI;
+    Real ToSI;  // one English unit expressed in the SI unit (1 ft = 0.3048 m)
 };
 
 const TUnitLabel& UnitLabelOf(TUnitKind kind);
 const char* UnitText(TUnitKind kind, std::uint8_t units);
+// The exact factor from the English unit of a kind to its SI unit.
+Real EnglishToSIFactor(TUnitKind kind);

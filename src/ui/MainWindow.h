@@ -59,6 +59,12 @@ public:
     void UpdateTimerTimer();  // the one-shot automatic check after the window is first shown
     QTimer* UpdateTimer() const { return UpdateTimer_; }
     static bool AutoUpdatesStored();
+    // Tools: the project converted to a unit system (0 English, 1 SI), one's own new-project defaults.
+    void ConvertUnitsExecute(std::uint8_t units);
+    void ToolsSaveDefaultExecute();
+    void ToolsFactoryDefaultsExecute();
+    // The user's new-project file in the per-user application data; empty without such a folder.
+    QString UserDefaultsFile() const;
     // Whether the current project may be discarded; asks to save it when it is modified.
     bool ConfirmSave();
     void SetModified(bool modified);
@@ -126,6 +132,7 @@ private:
     void BuildCommands();
     void ConnectCommands();
     void RebuildRecentMenu();
+    void UpdateToolsCommands();
     void UpdateCaption();
     void OpenUpdateDialog(bool automatic);
     void SaveTo(const QString& path);

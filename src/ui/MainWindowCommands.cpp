@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "core/Units.h"
 #include "ui/About.h"
 #include "ui/DiagramImage.h"
 #include "ui/ImgZoom.h"
@@ -36,6 +37,14 @@ const TCommand kCommands[] = {
     {"FileSaveAs", "Save &As...", "Save project as", "", QStyle::SP_DialogSaveButton},
     {"FilePrint", "&Print", "Print project", "Ctrl+P", QStyle::SP_FileDialogDetailedView},
     {"FileExit", "E&xit", "Exit application", "", QStyle::SP_DialogCloseButton},
+    {"ToolsConvertSI", "Convert to &SI Units", "Convert the project's values to SI units", "",
+     QStyle::SP_BrowserReload},
+    {"ToolsConvertEnglish", "Convert to &English Units", "Convert the project's values to English units", "",
+     QStyle::SP_BrowserReload},
+    {"ToolsSaveDefault", "Save as &Default", "Start new projects from the inputs of this project", "",
+     QStyle::SP_DialogApplyButton},
+    {"ToolsFactoryDefaults", "&Restore Factory Defaults", "Start new projects from the example project again",
+     "", QStyle::SP_DialogResetButton},
     {"HelpAbout", "&About", "About Pelmark", "", QStyle::SP_MessageBoxInformation},
     {"HelpWebsite", "&Website", "Go to website", "", QStyle::SP_DriveNetIcon},
 };
@@ -65,6 +74,12 @@ void TfrmPMMain::BuildCommands()
     run("HelpAbout", &TfrmPMMain::HelpAboutExecute);
     run("HelpWebsite", &TfrmPMMain::HelpWebsiteExecute);
     actions["FilePrint"]->setEnabled(false);  // printing joins the window with the report
+    connect(actions["ToolsConvertSI"], &QAction::triggered, this,
+            [this] { Guarded([this] { ConvertUnitsExecute(usSI); }); });
+    connect(actions["ToolsConvertEnglish"], &QAction::triggered, this,
+            [this] { Guarded([this] { ConvertUnitsExecute(usEnglish); }); });
+    run("ToolsSaveDefault", &TfrmPMMain::ToolsSaveDefaultExecute);
+    run("ToolsFactoryDefaults", &TfrmPMMain::ToolsFactoryDefaultsExecute);
 
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("mnuFile");
@@ -77,6 +92,14 @@ void TfrmPMMain::BuildCommands()
     file->addSeparator();
     file->addAction(actions["FileExit"]);
     RebuildRecentMenu();
+
+    // Only the conversion that applies, and the restore when there are own defaults, are enabled.
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    tools->setObjectName("mnuTools");
+    tools->addActions({actions["ToolsConvertSI"], actions["ToolsConvertEnglish"]});
+    tools->addSeparator();
+    tools->addActions({actions["ToolsSaveDefault"], actions["ToolsFactoryDefaults"]});
+    connect(tools, &QMenu::aboutToShow, this, [this] { UpdateToolsCommands(); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");

@@ -19,6 +19,7 @@
 
 #include "core/Today.h"
 #include "core/Units.h"
+#include "core/UserDefaults.h"
 #include "ui/MainWindow.h"
 #include "ui/NumericEdit.h"
 #include "ui/Platform.h"
@@ -31,6 +32,8 @@ const char* const kProductCaption = "Korvane Pelmark";
 const char* const kSavePrompt = "File is not saved. Do you want to save it now?";
 const char* const kProjectFilter = "Korvane Pelmark files (*.kpm);;All Files (*.*)";
 const char* const kLogoFilter = "JPEG files (*.jpg; *.jpeg)";
+const char* const kDamagedDefaults =
+    "Your default project \"%1\" cannot be read (%2). The new project starts from the factory defaults.";
 
 // File names as the file system spells them.
 std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -99,7 +102,8 @@ void TfrmPMMain::FileNewExecute()
     if (!ConfirmSave())
         return;
     TPMData& d = *Data_;
-    d.LoadDefaults();
+    // One's own defaults when they can be read, otherwise the example project.
+    const TNewProjectSource source = LoadNewProject(d, NativePath(UserDefaultsFile()));
     FileName_.clear();
     for (const char* name : {"Edit28", "Edit33", "Edit27", "Edit29"})
         SetTextSilently(Control<QLineEdit>(name), {});
@@ -133,6 +137,12 @@ void TfrmPMMain::FileNewExecute()
         (units->isEnabled() ? units : Control<QComboBox>("ComboBox2"))->setFocus();
     }
     UpdateCaption();
+    if (!source.UserDefaultsError.empty())
+        Platform().MessageBox(this, TMsgKind::Warning,
+                              QString(kDamagedDefaults)
+                                  .arg(QDir::toNativeSeparators(UserDefaultsFile()),
+                                       QString::fromUtf8(source.UserDefaultsError.c_str())),
+                              mbOK);
 }
 
 void TfrmPMMain::FileOpenExecute()

@@ -179,6 +179,31 @@ TEST_F(CliTest, ListingContinuousPrintsTheTermsOfTheEnglishExample)
           "# Simplifications Kept\n"})
         EXPECT_NE(run.Out.find(line), std::string::npos) << line;
     EXPECT_EQ(Run("listing nonsense " + Quote(project)).Status, 2);
+// The English example converted: 8 ft = 2.4384 m shown as 2.44; 120 pcf = 18.8505 kN/m^3 shown as
+// 18.9; #6 (0.44 in^2 = 283.87 mm^2) becomes the European 20M (314 mm^2), the first not smaller.
+TEST_F(CliTest, ConvertWritesTheProjectInTheOtherUnits)
+{
+    const std::string example = std::string("'") + PELMARK_BIN_DIR + "/Example English Units.kpm'";
+    const fs::path si = Dir / "si.kpm", back = Dir / "back.kpm";
+    const TRun run = Run("convert " + example + " " + Quote(si) + " --to si");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    TPMData data;
+    data.LoadProject(si.string());
+    EXPECT_EQ(data.Units, 1);
+    EXPECT_EQ(data.B, 2.44L);
+    EXPECT_EQ(data.Gamma, 18.9L);
+    EXPECT_EQ(data.Square.RebarFamily, 1);
+    EXPECT_EQ(data.Square.FootingBarSize, 20);
+
+    ASSERT_EQ(Run("convert " + Quote(si) + " " + Quote(back) + " --to english").Status, 0);
+    TPMData english;
+    english.LoadProject(back.string());
+    EXPECT_EQ(english.Units, 0);
+    EXPECT_EQ(english.B, 8.01L);  // 2.44 m = 8.0052 ft
+
+    EXPECT_EQ(Run("convert " + example + " " + Quote(si)).Status, 2);
+    EXPECT_EQ(Run("convert " + example + " " + Quote(si) + " --to metric").Status, 2);
 }
 
 }  // namespace
