@@ -179,6 +179,8 @@ TEST_F(CliTest, ListingContinuousPrintsTheTermsOfTheEnglishExample)
           "# Simplifications Kept\n"})
         EXPECT_NE(run.Out.find(line), std::string::npos) << line;
     EXPECT_EQ(Run("listing nonsense " + Quote(project)).Status, 2);
+}
+
 // The English example converted: 8 ft = 2.4384 m shown as 2.44; 120 pcf = 18.8505 kN/m^3 shown as
 // 18.9; #6 (0.44 in^2 = 283.87 mm^2) becomes the European 20M (314 mm^2), the first not smaller.
 TEST_F(CliTest, ConvertWritesTheProjectInTheOtherUnits)

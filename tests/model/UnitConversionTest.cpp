@@ -423,9 +423,10 @@ TEST_F(UnitConversionTest, SIConversionGivesTheSamePhysicalResults)
     Compute(rounded);
 
     // The constants of their own, and what they do:
-    // - one-way shear strength of concrete 0.17 sqrt(f'c) with f'c in MPa against 2 sqrt(f'c) in psi:
-    //   with 1 psi = 6.894757e-3 MPa, 2 sqrt(f'c / 6.894757e-3) psi = 2 sqrt(6.894757e-3) sqrt(f'c) MPa
-    //   = 0.166069 sqrt(f'c) MPa, so SI shear strengths are 0.17 / 0.166069 = 1.0237 times larger
+    // - one-way shear strength of concrete without shear reinforcement (ACI 318-19 22.5.5.1(c)),
+    //   0.66 rho^(1/3) sqrt(f'c) with f'c in MPa against 8 rho^(1/3) sqrt(f'c) in psi: with
+    //   1 psi = 6.894757e-3 MPa, 8 sqrt(f'c / 6.894757e-3) psi = 8 sqrt(6.894757e-3) sqrt(f'c) MPa
+    //   = 0.664276 sqrt(f'c) MPa, so SI shear strengths are 0.66 / 0.664276 = 0.99356 times as large
     //   (and the shear utilisations as much smaller);
     // - the square footing's concrete weight 23.5 kN/m^3 against 0.15 kcf = 23.563 kN/m^3 (-0.27 %),
     //   the water weight 9.8 kN/m^3 against 62.4 pcf = 9.8023 kN/m^3 (-0.02 %), the wind pressure
@@ -434,7 +435,7 @@ TEST_F(UnitConversionTest, SIConversionGivesTheSamePhysicalResults)
     // - the stability analysis rounds the eccentricities to hundredths of the length unit, 0.01 m
     //   against 0.01 ft: Ex moves by up to 0.005 m + 0.0015 m, the corner pressures by 6 Ex / L of
     //   the mean pressure, up to 6 x 0.0065 / 2.4384 = 1.6 % for this 8 ft footing.
-    const double shear = 0.17 / (2 * std::sqrt(6.894757e-3));
+    const double shear = 0.66 / (8 * std::sqrt(6.894757e-3));
     const std::map<std::string, double> constantRatio = {
         {"Square.PhiVc1", shear},
         {"StemWall.PhiVn", shear},
