@@ -6,12 +6,14 @@
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "ui/About.h"
 #include "ui/DiagramImage.h"
 #include "ui/ImgZoom.h"
 #include "ui/MainWindow.h"
 #include "ui/Platform.h"
+#include "report/PrintChoice.h"
 #include "update/MakerAddresses.h"
 #ifdef PELMARK_HAVE_DIAGRAMS
 #include "diagrams/DiagramDraw.h"
@@ -63,7 +65,16 @@ void TfrmPMMain::BuildCommands()
     run("FileExit", &TfrmPMMain::FileExitExecute);
     run("HelpAbout", &TfrmPMMain::HelpAboutExecute);
     run("HelpWebsite", &TfrmPMMain::HelpWebsiteExecute);
-    actions["FilePrint"]->setEnabled(false);  // printing joins the window with the report
+    run("FilePrint", &TfrmPMMain::FilePrintExecute);
+    PrintMenu_ = new QMenu(this);
+    PrintMenu_->setObjectName("mnuPrint");
+    for (const TPrintChoiceItem& choice : kPrintChoiceItems) {
+        QAction* item = PrintMenu_->addAction(choice.Text);
+        item->setData(choice.Tag);
+        const int tag = choice.Tag;
+        connect(item, &QAction::triggered, this, [this, tag] { Guarded([&] { PrintChoiceClick(tag); }); });
+    }
+    connect(PrintMenu_, &QMenu::aboutToShow, this, [this] { PrintMenuPopup(); });
 
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("mnuFile");
@@ -97,6 +108,10 @@ void TfrmPMMain::BuildCommands()
     toolbar->addActions({actions["FileNew"], actions["FileOpen"], actions["FileSave"]});
     toolbar->addSeparator();
     toolbar->addAction(actions["FilePrint"]);
+    if (auto* print = qobject_cast<QToolButton*>(toolbar->widgetForAction(actions["FilePrint"]))) {
+        print->setMenu(PrintMenu_);
+        print->setPopupMode(QToolButton::MenuButtonPopup);
+    }
     toolbar->addSeparator();
     toolbar->addAction(actions["HelpWebsite"]);
 }
