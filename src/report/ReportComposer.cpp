@@ -18,6 +18,8 @@ namespace {
 constexpr double kDiagramPixelsPerInch = 200;
 constexpr double kLogoAspect = 173.0 / 73.0;  // the window's logo frame
 constexpr int kListingRowsPerColumn = 18;
+constexpr double kPairGap = 0.1;      // inch between a caption and its value at the least
+constexpr double kSmallestSize = 7;  // points
 const QDate kDayZero(1899, 12, 30);
 
 constexpr TJustify L = TJustify::Left, C = TJustify::Center, R = TJustify::Right;
@@ -179,8 +181,19 @@ void TComposer::Pair(const char* control)
 
 void TComposer::Pair(const QString& caption, const char* control)
 {
+    // A caption and value that would run into each other are set smaller, never overlapped.
+    const int first = E.CurrentTab() + 1;
+    const double room = E.TabEnd(first + 1) - E.TabStart(first) - kPairGap;
+    const QString value = WithUnit(control);
+    const double need = E.TextWidth(caption) + E.TextWidth(value);
+    const double size = E.Font().Size;
+    const bool shrink = need > room && room > 0;
+    if (shrink)
+        E.SetFont(E.Font().Name, std::max(kSmallestSize, std::floor(2 * size * room / need) / 2));
     E.PrintTab(caption);
-    Value(control, true);
+    Value(value, Fails(control));
+    if (shrink)
+        E.SetFont(E.Font().Name, size);
 }
 
 void TComposer::BoldRow(std::initializer_list<QString> texts)
@@ -636,7 +649,9 @@ void TComposer::StemWallResults()
     Head("Results");
     Lines(2);
     E.ClearTabs();
-    Tabs({{1.0, 2.3, L}, {3.2, 0.8, R}, {4.4, 2.3, L}, {6.8, 0.8, R}});
+    // The right-hand values end at the right margin, so that long values (the moments of
+    // inertia in mm^4) stay clear of their captions and on the page.
+    Tabs({{1.0, 2.3, L}, {3.2, 0.8, R}, {4.2, 2.3, L}, {6.5, 1.0, R}});
     const QString names[3] = {"LC1: Wind", "LC2: Seismic", "LC3: General"};
     auto bold = [this](const QString& text) {
         E.Bold(true);

@@ -92,6 +92,8 @@ public:
     double TabStart(int n) const;
     double TabEnd(int n) const;
     double TabWidth(int n) const;
+    // Tabs printed on this line so far: the next PrintTab writes into tab CurrentTab() + 1.
+    int CurrentTab() const { return TabIndex_; }
     // A report-wide override of every tab's justification (None: each keeps its own).
     TJustify TabJustify = TJustify::None;
 

@@ -7,6 +7,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QRegularExpression>
 
 #include "display/DisplayModel.h"
 #include "report/PrintChoice.h"
@@ -62,7 +63,12 @@ void TfrmPMMain::FilePrintExecute()
         break;
     }
     case TReportDestination::File: {
-        const QString name = FileName_.isEmpty() ? "Pelmark" : QFileInfo(FileName_).completeBaseName();
+        // The project file's name, else the project's name, else the product's.
+        QString name = FileName_.isEmpty() ? QString::fromStdString(record.ProjectName).trimmed()
+                                           : QFileInfo(FileName_).completeBaseName();
+        name.replace(QRegularExpression(R"([\\/:*?"<>|])"), "_");
+        if (name.isEmpty())
+            name = "Pelmark";
         TFileDialogSpec spec{"Save", "PDF files (*.pdf)", "pdf", Platform().DocumentsDir(), name + ".pdf"};
         const QString path = Platform().SaveFileDialog(this, spec);
         if (path.isEmpty())
