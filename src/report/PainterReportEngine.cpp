@@ -62,7 +62,10 @@ QFont TPainterReportEngine::QtFont(const TReportFont& font) const
     return f;
 }
 
-QPointF TPainterReportEngine::Point(double x, double y) const { return Origin_ + QPointF(x * Dpi_, y * Dpi_); }
+QPointF TPainterReportEngine::Point(double x, double y) const
+{
+    return Origin_ + QPointF(x * Dpi_, y * Dpi_);
+}
 
 double TPainterReportEngine::MeasureText(const QString& text, const TReportFont& font) const
 {
@@ -96,4 +99,7 @@ void TPainterReportEngine::OutImage(double x1, double y1, double x2, double y2, 
     Painter_.drawImage(QRectF(Point(x1, y1), Point(x2, y2)), image);
 }
 
-void TPainterReportEngine::OutNewPage() { Device_.newPage(); }
+void TPainterReportEngine::OutNewPage()
+{
+    Device_.newPage();
+}

@@ -10,7 +10,7 @@
 QString ResolveReportFontFamily(const QString& name);
 
 class TPainterReportEngine : public TReportEngine {
-public:
+  public:
     // Paints on the device from Begin to End; the device's page size gives the page's inches.
     explicit TPainterReportEngine(QPagedPaintDevice& device);
     ~TPainterReportEngine() override;
@@ -20,7 +20,7 @@ public:
     // Ends the last page and closes the painter.
     void Finish();
 
-protected:
+  protected:
     double MeasureText(const QString& text, const TReportFont& font) const override;
     void OutText(double x, double y, const QString& text, const TReportFont& font) override;
     void OutLine(double x1, double y1, double x2, double y2) override;
@@ -28,7 +28,7 @@ protected:
     void OutImage(double x1, double y1, double x2, double y2, const QImage& image) override;
     void OutNewPage() override;
 
-private:
+  private:
     QFont QtFont(const TReportFont& font) const;
     QPointF Point(double x, double y) const;
 

@@ -4,7 +4,10 @@
 
 namespace {
 
-bool Includes(int choice, int bit) { return choice == kPrintAll || (choice & bit) != 0; }
+bool Includes(int choice, int bit)
+{
+    return choice == kPrintAll || (choice & bit) != 0;
+}
 
 }  // namespace
 

@@ -8,7 +8,9 @@ void TRecordingReportEngine::OutText(double x, double y, const QString& text, co
                       .arg(font.Size)
                       .arg(font.Bold ? "bold" : "regular")
                       .arg(font.Italic ? " italic" : "")
-                      .arg(font.Subscript ? " sub" : font.Superscript ? " super" : "")
+                      .arg(font.Subscript     ? " sub"
+                           : font.Superscript ? " super"
+                                              : "")
                       .arg(font.Color)
                       .arg(text);
 }

@@ -7,13 +7,13 @@
 #include "report/ReportEngine.h"
 
 class TRecordingReportEngine : public TReportEngine {
-public:
+  public:
     // A Letter page.
     TRecordingReportEngine() : TReportEngine(8.5, 11) {}
 
     QStringList Operations;
 
-protected:
+  protected:
     // Half an em a character.
     double MeasureText(const QString& text, const TReportFont& font) const override
     {

@@ -18,7 +18,7 @@ namespace {
 constexpr double kDiagramPixelsPerInch = 200;
 constexpr double kLogoAspect = 173.0 / 73.0;  // the window's logo frame
 constexpr int kListingRowsPerColumn = 18;
-constexpr double kPairGap = 0.1;      // inch between a caption and its value at the least
+constexpr double kPairGap = 0.1;     // inch between a caption and its value at the least
 constexpr double kSmallestSize = 7;  // points
 const QDate kDayZero(1899, 12, 30);
 
@@ -30,10 +30,13 @@ struct TTab {
     TJustify Justify;
 };
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 class TComposer {
-public:
+  public:
     TComposer(TReportEngine& engine, const TDisplayModel& model, const TPMData& record)
         : E(engine), Model(model), Record(record)
     {
@@ -41,7 +44,7 @@ public:
 
     void Compose(int choice);
 
-private:
+  private:
     // --- The display model ---
     struct TFound {
         const TDisplayRow* Row = nullptr;
@@ -257,7 +260,8 @@ void TComposer::Title()
     E.ClearTabs();
     if (!Record.Logo.empty()) {
         const double x2 = E.PageWidth() - E.MarginLeft;
-        const QByteArray logo(reinterpret_cast<const char*>(Record.Logo.data()), qsizetype(Record.Logo.size()));
+        const QByteArray logo(reinterpret_cast<const char*>(Record.Logo.data()),
+                              qsizetype(Record.Logo.size()));
         E.PrintImageRect(x2 - (y2 - y1) * kLogoAspect, y1, x2, y2, logo, "JPG");
     }
 }
@@ -291,7 +295,13 @@ void TComposer::Bearing()
     Head("Results");
     E.NewLine();
 
-    Tabs({{1.0, 0.2, L}, {1.2, 0.7, C}, {1.9, 0.7, C}, {3.1, 2.1, L}, {5.2, 0.7, C}, {5.9, 0.7, C}, {6.6, 0.4, L}});
+    Tabs({{1.0, 0.2, L},
+          {1.2, 0.7, C},
+          {1.9, 0.7, C},
+          {3.1, 2.1, L},
+          {5.2, 0.7, C},
+          {5.9, 0.7, C},
+          {6.6, 0.4, L}});
     BoldRow({"", "Terzaghi", "Vesic", "", "Terzaghi", "Vesic"});
     Lines(2);
     const std::array<const char*, 4> rows[] = {{"Edit9", "Edit34", "Edit12", "Edit37"},
@@ -319,9 +329,9 @@ void TComposer::Stability(bool afterBearing, bool reinforcementFollows)
     Head(Title("pnlStabilityResults", "Stability Analysis"));
     Lines(2);
     Tabs({{1.0, 1.8, L}, {2.8, 0.9, R}, {4.2, 1.8, L}, {6.0, 0.9, R}});
-    for (auto [left, right] : {std::pair{"Edit90", "Edit92"}, std::pair{"Edit87", "Edit93"},
-                               std::pair{"Edit88", "Edit94"}, std::pair{"Edit89", "Edit95"},
-                               std::pair{"Edit91", "Edit96"}}) {
+    for (auto [left, right] :
+         {std::pair{"Edit90", "Edit92"}, std::pair{"Edit87", "Edit93"}, std::pair{"Edit88", "Edit94"},
+          std::pair{"Edit89", "Edit95"}, std::pair{"Edit91", "Edit96"}}) {
         Pair(left);
         Pair(right);
         E.NewLine();
@@ -436,7 +446,8 @@ void TComposer::SquareLoadCombinations()
         {"U = 1.2`/D`\\ + 1.6`/L`\\ + 0.5(`/L`_r`-`\\ or `/S`\\ or `/R`\\)", "(5.3.1b)", "L", 0.07},
         {"U = 1.2`/D`\\ + 1.6(`/L`_r`-`\\ or `/S`\\ or `/R`\\) + (1.0`/L`\\ or 0.5`/W`\\)", "(5.3.1c)",
          "`/L`_r`-`\\ or `/S`\\ or `/R`\\", 0.07},
-        {"U = 1.2`/D`\\ + 1.0`/W`\\ + 1.0`/L`\\ + 0.5(`/L`_r`-`\\ or `/S`\\ or `/R`\\)", "(5.3.1d)", "W", 0.07},
+        {"U = 1.2`/D`\\ + 1.0`/W`\\ + 1.0`/L`\\ + 0.5(`/L`_r`-`\\ or `/S`\\ or `/R`\\)", "(5.3.1d)", "W",
+         0.07},
         {"U = 1.2`/D`\\ + 1.0`/E`\\ + 1.0`/L`\\ + 0.2`/S`\\", "(5.3.1e)", "E", 0.07},
         {"U = 0.9`/D`\\ + 1.0`/W", "(5.3.1f)", "W", 0.05},
         {"U = 0.9`/D`\\ + 1.0`/E", "(5.3.1g)", "E", 0.05},
@@ -542,9 +553,9 @@ void TComposer::ContinuousInputs()
     E.Bold(false);
     E.NewLine();
     const std::pair<const char*, const char*> rows[] = {
-        {"Edit_CR2", nullptr},      {"Edit_CR3", "Edit_CR11"}, {"Edit_CR4", "Edit_CR12"},
-        {"Edit_CR5", "Edit_CR13"},  {"Edit_CR6", "Edit_CR14"}, {"Edit_CR7", "Edit_CR15"},
-        {"Edit_CR8", "Edit_CR16"},  {"Edit_CR9", "Edit_CR17"}, {"Edit_CR10", nullptr}};
+        {"Edit_CR2", nullptr},     {"Edit_CR3", "Edit_CR11"}, {"Edit_CR4", "Edit_CR12"},
+        {"Edit_CR5", "Edit_CR13"}, {"Edit_CR6", "Edit_CR14"}, {"Edit_CR7", "Edit_CR15"},
+        {"Edit_CR8", "Edit_CR16"}, {"Edit_CR9", "Edit_CR17"}, {"Edit_CR10", nullptr}};
     for (const auto& [left, right] : rows) {
         Pair(left);
         Pair(right);
@@ -557,8 +568,9 @@ void TComposer::ContinuousInputs()
     E.Bold(true);
     E.Print("Loading (input service level)");
     Lines(2);
-    for (const char* header : {"Wind (1.2`/D`\\ + 1.0`/W`\\ + `/L`\\)", "Seismic (1.2`/D`\\ + 1.0`/E`\\ + `/L`\\)",
-                               "General (1.2`/D`\\ + 1.6`/L`\\)"}) {
+    for (const char* header :
+         {"Wind (1.2`/D`\\ + 1.0`/W`\\ + `/L`\\)", "Seismic (1.2`/D`\\ + 1.0`/E`\\ + `/L`\\)",
+          "General (1.2`/D`\\ + 1.6`/L`\\)"}) {
         E.Bold(true);
         PrintMarkup(E, header);
     }

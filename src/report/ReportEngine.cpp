@@ -8,7 +8,10 @@ constexpr double kPointsPerInch = 72;
 // The first baseline of a page lies this share of a line height below the top margin.
 constexpr double kAscentShare = 0.8;
 
-QString Flag(bool on) { return on ? "on" : "off"; }
+QString Flag(bool on)
+{
+    return on ? "on" : "off";
+}
 
 QString JustifyName(TJustify justify)
 {
@@ -24,7 +27,10 @@ QString JustifyName(TJustify justify)
     }
 }
 
-QString Inches(double value) { return QString::number(value, 'f', 2); }
+QString Inches(double value)
+{
+    return QString::number(value, 'f', 2);
+}
 
 }  // namespace
 
@@ -135,7 +141,10 @@ void TReportEngine::GotoXY(double x, double y)
     Y_ = y;
 }
 
-double TReportEngine::LineHeight() const { return LineHeight_ > 0 ? LineHeight_ : Font_.Size * 1.2 / kPointsPerInch; }
+double TReportEngine::LineHeight() const
+{
+    return LineHeight_ > 0 ? LineHeight_ : Font_.Size * 1.2 / kPointsPerInch;
+}
 
 void TReportEngine::SetLineHeight(double height)
 {
@@ -145,8 +154,9 @@ void TReportEngine::SetLineHeight(double height)
 
 void TReportEngine::SetTab(double position, TJustify justify, double width, double, int, int)
 {
-    const double start = position == kNextTab ? (Tabs_.empty() ? MarginLeft : Tabs_.back().Start + Tabs_.back().Width)
-                                               : position;
+    const double start = position == kNextTab
+                             ? (Tabs_.empty() ? MarginLeft : Tabs_.back().Start + Tabs_.back().Width)
+                             : position;
     Tabs_.push_back({start, width, justify});
     Note("SetTab " + Inches(start) + " " + Inches(width) + " " + JustifyName(justify));
 }
@@ -183,7 +193,10 @@ double TReportEngine::TabWidth(int n) const
     return index >= 0 && index < static_cast<int>(Tabs_.size()) ? Tabs_[index].Width : 0;
 }
 
-double TReportEngine::TabEnd(int n) const { return TabStart(n) + TabWidth(n); }
+double TReportEngine::TabEnd(int n) const
+{
+    return TabStart(n) + TabWidth(n);
+}
 
 void TReportEngine::MoveTo(double x, double y)
 {

@@ -41,7 +41,7 @@ struct TReportFont {
 };
 
 class TReportEngine {
-public:
+  public:
     // The footer, once per page after its body; given the engine.
     std::function<void(TReportEngine&)> OnPrintFooter;
     // Fills the target bitmap from an image stream of the given kind ("JPG", "BMP", ...).
@@ -102,7 +102,8 @@ public:
     void LineTo(double x, double y);
     void Rectangle(double x1, double y1, double x2, double y2);
     // Asks OnDecodeImage to decode the stream; an image left empty prints nothing.
-    void PrintImageRect(double x1, double y1, double x2, double y2, const QByteArray& stream, const QString& kind);
+    void PrintImageRect(double x1, double y1, double x2, double y2, const QByteArray& stream,
+                        const QString& kind);
     // Footer text on the bottom margin line, justified between the section's edges.
     void PrintFooter(const QString& text, TJustify justify);
 
@@ -110,8 +111,11 @@ public:
     void Begin();
     void End();
 
-protected:
-    explicit TReportEngine(double pageWidth, double pageHeight) : PageWidth_(pageWidth), PageHeight_(pageHeight) {}
+  protected:
+    explicit TReportEngine(double pageWidth, double pageHeight)
+        : PageWidth_(pageWidth), PageHeight_(pageHeight)
+    {
+    }
 
     // --- The output of a concrete engine; positions in inches from the page's top-left ---
     virtual double MeasureText(const QString& text, const TReportFont& font) const = 0;
@@ -125,7 +129,7 @@ protected:
     // A note of an operation, for engines that record them.
     virtual void Note(const QString& operation) {}
 
-private:
+  private:
     void StartPage();
     void FinishPage();
     void TextAt(double x, const QString& text);

@@ -65,8 +65,9 @@ TDisplayRow InputRow(const TRowSpec& spec, TPMData& d)
         row.Cells.push_back({spec.Control, ListText(d, spec.Control)});
         break;
     case TRowKind::Check: {
-        const bool on = std::string(spec.Control) == "chkUseReinforcement" ? d.Square.UseSquareReinforcement != 0
-                                                                             : d.Continuous.UseContinuousReinforcement != 0;
+        const bool on = std::string(spec.Control) == "chkUseReinforcement"
+                            ? d.Square.UseSquareReinforcement != 0
+                            : d.Continuous.UseContinuousReinforcement != 0;
         row.Cells.push_back({spec.Control, on ? "Yes" : "No"});
         break;
     }
@@ -76,7 +77,10 @@ TDisplayRow InputRow(const TRowSpec& spec, TPMData& d)
     return row;
 }
 
-TVerdict Judge(bool pass) { return pass ? TVerdict::Pass : TVerdict::Fail; }
+TVerdict Judge(bool pass)
+{
+    return pass ? TVerdict::Pass : TVerdict::Fail;
+}
 
 // The verdict of a result control, as the window colours it.
 TVerdict VerdictOf(const std::string& control, const TPMData& d)

@@ -149,7 +149,7 @@ private:
     QString FileName_;
     QString DocumentsFolder_;
     std::uint8_t LastUnits_ = 0;  // the unit system applied at the last read of the inputs
-    int PrintChoice_ = 0;          // kept for the session, not in the project
+    int PrintChoice_ = 0;         // kept for the session, not in the project
     QMenu* PrintMenu_ = nullptr;
     bool Busy_ = false;           // inside ReadInputs or Recalculate
     bool NarrowLayout_ = false;

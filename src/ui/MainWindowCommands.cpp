@@ -8,12 +8,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "report/PrintChoice.h"
 #include "ui/About.h"
 #include "ui/DiagramImage.h"
 #include "ui/ImgZoom.h"
 #include "ui/MainWindow.h"
 #include "ui/Platform.h"
-#include "report/PrintChoice.h"
 #include "update/MakerAddresses.h"
 #ifdef PELMARK_HAVE_DIAGRAMS
 #include "diagrams/DiagramDraw.h"

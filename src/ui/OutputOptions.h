@@ -9,12 +9,12 @@ enum class TReportDestination { Preview, Printer, File };
 
 class TfrmOutputOptions : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TfrmOutputOptions(QWidget* parent = nullptr);
 
     TReportDestination Destination() const;
 
-private:
+  private:
     QRadioButton* rbPreview;
     QRadioButton* rbPrinter;
     QRadioButton* rbFile;

@@ -32,8 +32,9 @@ TEST(PageFrame, PageThreePrintsItsNumberRightTheVersionInBoldAndTheRuleALineAbov
     ASSERT_GE(page3, 0);
     // On a Letter page with the footer margin of 0.4: the footer line at 11 - 0.4 = 10.6, the
     // rule one 9-point line (9 x 1.2 / 72 = 0.15) above it at 10.45, from 1.0 to 8.5 - 1.0.
-    EXPECT_TRUE(Consecutive(ops.mid(page3), {"Page 3", "SetFont Arial 9", "Line 1.00 10.45 7.50 10.45",
-                                             "PrintFooter \"  www.korvane.com\" left", "PrintFooter \"3  \" right"}));
+    EXPECT_TRUE(
+        Consecutive(ops.mid(page3), {"Page 3", "SetFont Arial 9", "Line 1.00 10.45 7.50 10.45",
+                                     "PrintFooter \"  www.korvane.com\" left", "PrintFooter \"3  \" right"}));
     EXPECT_TRUE(ops.mid(page3).contains("Text 1.00 10.60 9 regular color 0 \"  www.korvane.com\""));
     // "3  " is three characters of 9/144 inch, right-aligned at 7.5.
     EXPECT_NEAR(Drawn(ops, "3  ").X, 7.5 - 3 * 9.0 / 144, 0.006);
@@ -76,11 +77,11 @@ TEST(PrintMarkupTest, SwitchesStylesAtMarkersAndCentresWhenTheTabJustifyIsCentre
     engine.SetTab(1.0, TJustify::Left, 2.0);
     engine.SetTab(3.0, TJustify::Left, 2.0);
     PrintMarkup(engine, "U = 1.2`/D`\\ + 1.6`/L`_r`-`\\ `x`");
-    EXPECT_TRUE(Consecutive(engine.Operations, {"PrintTab \"\"", "Print \"U = 1.2\"", "Italic on", "Print \"D\"",
-                                                "Italic off", "Print \" + 1.6\"", "Italic on", "Print \"L\"",
-                                                "Subscript on", "Print \"r\"", "Subscript off", "Superscript off",
-                                                "Italic off", "Print \" \"", "Italic off", "Bold off",
-                                                "Superscript off", "Subscript off"}));
+    EXPECT_TRUE(Consecutive(engine.Operations,
+                            {"PrintTab \"\"", "Print \"U = 1.2\"", "Italic on", "Print \"D\"", "Italic off",
+                             "Print \" + 1.6\"", "Italic on", "Print \"L\"", "Subscript on", "Print \"r\"",
+                             "Subscript off", "Superscript off", "Italic off", "Print \" \"", "Italic off",
+                             "Bold off", "Superscript off", "Subscript off"}));
     EXPECT_EQ(Drawn(engine.Operations, "r").Style, "regular italic sub");
     EXPECT_DOUBLE_EQ(Drawn(engine.Operations, "U = 1.2").X, 1.0);
     // Centred in the second tab: "W" is 10/144 inch wide, 3 + (2 - 10/144) / 2 = 3.9653.
@@ -91,7 +92,7 @@ TEST(PrintMarkupTest, SwitchesStylesAtMarkersAndCentresWhenTheTabJustifyIsCentre
 
 // The report of the English example as a PDF file, read back as text.
 class ReportPdf : public ::testing::Test {
-protected:
+  protected:
     static QString PdfText(const QString& pdf)
     {
         QProcess process;
@@ -116,13 +117,15 @@ TEST_F(ReportPdf, ShowsEveryCaptionAndValueOfThePrintedResultsAndTheFooterOnEver
     for (int page = 0; page < pages.size(); ++page) {
         EXPECT_TRUE(pages[page].contains("www.korvane.com")) << page + 1;
         EXPECT_TRUE(pages[page].contains(QString("Pelmark v") + VersionText)) << page + 1;
-        EXPECT_TRUE(QRegularExpression(QString("(^|\\n)\\s*%1\\s*(\\n|$)").arg(page + 1)).match(pages[page]).hasMatch())
+        EXPECT_TRUE(QRegularExpression(QString("(^|\\n)\\s*%1\\s*(\\n|$)").arg(page + 1))
+                        .match(pages[page])
+                        .hasMatch())
             << "page number " << page + 1;
     }
     // Every caption and text of the printed result sections (the corner pressures are not part
     // of the stability section's table).
-    for (const char* name : {"pnlBearingCapacity", "pnlStabilityResults", "pnlSquareResults", "pnlContinuousResults",
-                             "pnlStemWallResults", "pnlFootingResults"}) {
+    for (const char* name : {"pnlBearingCapacity", "pnlStabilityResults", "pnlSquareResults",
+                             "pnlContinuousResults", "pnlStemWallResults", "pnlFootingResults"}) {
         const TDisplaySection* section = model.FindSection(name);
         ASSERT_NE(section, nullptr) << name;
         for (const TDisplayRow& row : section->Rows) {

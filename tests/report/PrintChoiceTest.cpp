@@ -1,6 +1,6 @@
 // Which sections a print choice prints, and which choices the print menu offers.
-#include "ReportTestSupport.h"
 #include "report/PrintChoice.h"
+#include "ReportTestSupport.h"
 
 namespace {
 
@@ -39,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TChoiceCase{"BearingOnly", 1, true, true, 1, true, false, false, false},
                       TChoiceCase{"BearingAndStability", 1, true, true, 3, true, true, false, false},
                       TChoiceCase{"BearingAndReinforcement", 1, true, true, 5, true, false, true, true},
-                      TChoiceCase{"BearingAndReinforcementNoContinuous", 1, true, false, 5, true, false, true, false},
+                      TChoiceCase{"BearingAndReinforcementNoContinuous", 1, true, false, 5, true, false, true,
+                                  false},
                       TChoiceCase{"StabilityAndReinforcement", 1, true, false, 6, false, true, true, false},
                       TChoiceCase{"ReinforcementSwitchedOff", 1, false, false, 5, true, false, false, false}),
     [](const auto& info) { return std::string(info.param.Name); });
@@ -47,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PrintChoiceSections, BearingAndReinforcementPutsTheSquareSectionOnANewPage)
 {
     const QStringList ops = RecordReport(LoadExample(false), 5);
-    EXPECT_TRUE(InOrder(ops, {"Page 1", "Print \"Bearing Capacity\"", "NewPage", "Page 2", "Print \"Square Reinforcement\""}));
+    EXPECT_TRUE(InOrder(ops, {"Page 1", "Print \"Bearing Capacity\"", "NewPage", "Page 2",
+                              "Print \"Square Reinforcement\""}));
 }
 
 TEST(PrintChoiceSections, StabilityWithoutBearingStartsOnTheFirstPage)

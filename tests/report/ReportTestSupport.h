@@ -19,7 +19,8 @@ inline TPMData LoadExample(bool si)
 {
     TPMData record;
     record.ResetRecord();
-    record.LoadProject(std::string(PELMARK_BIN_DIR) + (si ? "/Example SI Units.kpm" : "/Example English Units.kpm"));
+    record.LoadProject(std::string(PELMARK_BIN_DIR) +
+                       (si ? "/Example SI Units.kpm" : "/Example English Units.kpm"));
     NormalizeInputsAsShown(record);
     SelectRebarTable(record);
     record.ComputeAll();
@@ -42,7 +43,10 @@ inline QStringList RecordReport(const TPMData& record, int choice)
 }
 
 // Index of the first operation at or after `from` equal to `op`, or -1.
-inline int IndexOf(const QStringList& ops, const QString& op, int from = 0) { return ops.indexOf(op, from); }
+inline int IndexOf(const QStringList& ops, const QString& op, int from = 0)
+{
+    return ops.indexOf(op, from);
+}
 
 // The operations appear in this order (others may come between them); reports the first missing.
 inline ::testing::AssertionResult InOrder(const QStringList& ops, const QStringList& expected, int from = 0)
@@ -51,7 +55,8 @@ inline ::testing::AssertionResult InOrder(const QStringList& ops, const QStringL
     for (const QString& op : expected) {
         const int found = ops.indexOf(op, at);
         if (found < 0)
-            return ::testing::AssertionFailure() << "missing after operation " << at << ": " << op.toStdString();
+            return ::testing::AssertionFailure()
+                   << "missing after operation " << at << ": " << op.toStdString();
         at = found + 1;
     }
     return ::testing::AssertionSuccess();

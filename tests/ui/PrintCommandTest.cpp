@@ -14,7 +14,7 @@
 namespace {
 
 class TPrintTest : public TWindowTest {
-protected:
+  protected:
     void SetUp() override
     {
         TWindowTest::SetUp();
@@ -62,9 +62,9 @@ TEST_F(TPrintTest, MenuOffersStabilityChoicesOnlyWithPedestalsAndReinforcementOn
         bool Square;
         bool Enabled[5];
     };
-    for (const TCase& c : {TCase{0, false, {true, true, false, false, false}},
-                           TCase{1, true, {true, true, true, true, true}},
-                           TCase{0, true, {true, true, false, true, false}}}) {
+    for (const TCase& c :
+         {TCase{0, false, {true, true, false, false, false}}, TCase{1, true, {true, true, true, true, true}},
+          TCase{0, true, {true, true, false, true, false}}}) {
         D().Stability.PedestalCount = c.Pedestals;
         D().Square.UseSquareReinforcement = c.Square;
         emit W().PrintMenu()->aboutToShow();

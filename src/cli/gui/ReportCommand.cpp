@@ -55,7 +55,8 @@ int RunReport(const std::vector<std::string>& args)
     const std::unique_ptr<QGuiApplication> app = MakeGuiApplication();
     TPMData record;
     const std::string failure = LoadAndCompute(record, positional[0], TLoadMode::AsShown);
-    const QString error = WriteReportPdf(QString::fromStdString(positional[1]), BuildDisplayModel(record), record, choice);
+    const QString error =
+        WriteReportPdf(QString::fromStdString(positional[1]), BuildDisplayModel(record), record, choice);
     if (!error.isEmpty()) {
         std::cerr << error.toStdString() << "\n";
         return kExitError;
@@ -67,10 +68,11 @@ int RunReport(const std::vector<std::string>& args)
     return kExitOk;
 }
 
-const TCliRegistration kReport{{"report", "FILE.kpm OUT.pdf [--choice 0|1|3|5|6]",
-                                "writes the calculation report of a project as a PDF, as the window prints it "
-                                "(choice: 0 all available, 1 bearing capacity, 3 with stability, 5 with "
-                                "reinforcement, 6 stability and reinforcement)",
-                                RunReport}};
+const TCliRegistration kReport{
+    {"report", "FILE.kpm OUT.pdf [--choice 0|1|3|5|6]",
+     "writes the calculation report of a project as a PDF, as the window prints it "
+     "(choice: 0 all available, 1 bearing capacity, 3 with stability, 5 with "
+     "reinforcement, 6 stability and reinforcement)",
+     RunReport}};
 
 }  // namespace
