@@ -9,17 +9,41 @@
 #include "core/PMClasses.h"
 #include "design/RebarTables.h"
 #include "display/DisplayModel.h"
+#include "report/RecordingReportEngine.h"
+#include "report/ReportComposer.h"
 #include "report/ReportOutput.h"
+#include "report/ReportPageFrame.h"
 
 namespace {
 
-void BM_ReportToPdf(benchmark::State& state)
+TPMData EnglishExample()
 {
     TPMData record;
     record.LoadProject(std::string(PELMARK_BIN_DIR) + "/Example English Units.kpm");
     NormalizeInputsAsShown(record);
     SelectRebarTable(record);
     record.ComputeAll();
+    return record;
+}
+
+// The composition alone (diagrams drawn and passed as bitmap streams), on the recording engine.
+void BM_ReportComposed(benchmark::State& state)
+{
+    const TPMData record = EnglishExample();
+    for (auto _ : state) {
+        TRecordingReportEngine engine;
+        AttachPageFrame(engine);
+        engine.Begin();
+        ComposeReport(engine, BuildDisplayModel(record), record, 0);
+        engine.End();
+        benchmark::DoNotOptimize(engine.Operations.size());
+    }
+}
+BENCHMARK(BM_ReportComposed)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_ReportToPdf(benchmark::State& state)
+{
+    const TPMData record = EnglishExample();
     QTemporaryDir dir;
     const QString path = dir.filePath("report.pdf");
     for (auto _ : state) {
