@@ -7,6 +7,7 @@ PELMARK_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
   openssl
+  fonts-liberation2 poppler-utils
 )
 
 pelmark_install_deps() {

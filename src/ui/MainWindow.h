@@ -65,6 +65,13 @@ public:
     void ToolsFactoryDefaultsExecute();
     // The user's new-project file in the per-user application data; empty without such a folder.
     QString UserDefaultsFile() const;
+    // Prints the report of the current print choice (the last one chosen in the print menu).
+    void FilePrintExecute();
+    // The print menu: the choices that apply are enabled as it opens; a choice is kept and printed.
+    void PrintMenuPopup();
+    void PrintChoiceClick(int tag);
+    int PrintChoice() const { return PrintChoice_; }
+    QMenu* PrintMenu() const { return PrintMenu_; }
     // Whether the current project may be discarded; asks to save it when it is modified.
     bool ConfirmSave();
     void SetModified(bool modified);
@@ -159,6 +166,8 @@ private:
     QString FileName_;
     QString DocumentsFolder_;
     std::uint8_t LastUnits_ = 0;  // the unit system applied at the last read of the inputs
+    int PrintChoice_ = 0;         // kept for the session, not in the project
+    QMenu* PrintMenu_ = nullptr;
     bool Busy_ = false;           // inside ReadInputs or Recalculate
     bool NarrowLayout_ = false;
 

@@ -7,8 +7,10 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "core/Units.h"
+#include "report/PrintChoice.h"
 #include "ui/About.h"
 #include "ui/DiagramImage.h"
 #include "ui/ImgZoom.h"
@@ -73,7 +75,16 @@ void TfrmPMMain::BuildCommands()
     run("FileExit", &TfrmPMMain::FileExitExecute);
     run("HelpAbout", &TfrmPMMain::HelpAboutExecute);
     run("HelpWebsite", &TfrmPMMain::HelpWebsiteExecute);
-    actions["FilePrint"]->setEnabled(false);  // printing joins the window with the report
+    run("FilePrint", &TfrmPMMain::FilePrintExecute);
+    PrintMenu_ = new QMenu(this);
+    PrintMenu_->setObjectName("mnuPrint");
+    for (const TPrintChoiceItem& choice : kPrintChoiceItems) {
+        QAction* item = PrintMenu_->addAction(choice.Text);
+        item->setData(choice.Tag);
+        const int tag = choice.Tag;
+        connect(item, &QAction::triggered, this, [this, tag] { Guarded([&] { PrintChoiceClick(tag); }); });
+    }
+    connect(PrintMenu_, &QMenu::aboutToShow, this, [this] { PrintMenuPopup(); });
     connect(actions["ToolsConvertSI"], &QAction::triggered, this,
             [this] { Guarded([this] { ConvertUnitsExecute(usSI); }); });
     connect(actions["ToolsConvertEnglish"], &QAction::triggered, this,
@@ -127,6 +138,10 @@ void TfrmPMMain::BuildCommands()
     toolbar->addActions({actions["FileNew"], actions["FileOpen"], actions["FileSave"]});
     toolbar->addSeparator();
     toolbar->addAction(actions["FilePrint"]);
+    if (auto* print = qobject_cast<QToolButton*>(toolbar->widgetForAction(actions["FilePrint"]))) {
+        print->setMenu(PrintMenu_);
+        print->setPopupMode(QToolButton::MenuButtonPopup);
+    }
     toolbar->addSeparator();
     toolbar->addAction(actions["HelpWebsite"]);
 }

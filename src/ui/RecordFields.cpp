@@ -34,8 +34,9 @@ public:
     template <class T, std::size_t N> void Array(const char* name, std::array<T, N>& items)
     {
         const std::string saved = Prefix_;
+        const std::string base = Join(name);  // taken once: each item's prefix replaces the last
         for (std::size_t i = 0; i < N && !Found; ++i) {
-            Prefix_ = Join(name) + "[" + std::to_string(i) + "]";
+            Prefix_ = base + "[" + std::to_string(i) + "]";
             items[i].VisitFields(*this);
         }
         Prefix_ = saved;
