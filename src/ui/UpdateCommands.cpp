@@ -9,6 +9,7 @@
 #include "ui/MainWindow.h"
 #include "ui/Platform.h"
 #include "update/MakerAddresses.h"
+#include "update/UpdateBuildSettings.h"
 
 namespace {
 
@@ -92,5 +93,5 @@ void TfrmPMMain::OpenUpdateDialog(bool automatic)
         Guarded([&] { mayLeave = ConfirmSave(); });  // a failed save declines the update
         return mayLeave;
     };
-    UpdateLauncher()(this, automatic, MakerAddresses::UpdatePageUrl, MakerAddresses::UpdateInplace, host);
+    UpdateLauncher()(this, automatic, MakerAddresses::UpdatePageUrl, UpdateBuildSettings::UpdateInplace, host);
 }

@@ -1,5 +1,5 @@
-// The maker's web addresses and the update choices fixed at build time: one place for the About
-// box, the Help menu, the update check and the batch tool.
+// The maker's web addresses: one place for the About box, the Help menu, the update check, the
+// report's page frame and the batch tool.
 #pragma once
 
 namespace MakerAddresses {
@@ -14,9 +14,5 @@ inline constexpr const char* SiteUrl = "https://www.korvane.com/";
 // The update information page read by the update check; its package comes over https too.
 inline constexpr const char* UpdatePagePath = "/updates/pm/pm.html";
 inline constexpr const char* UpdatePageUrl = "https://www.korvane.com/updates/pm/pm.html";
-
-// Whether the update installs in place (a utility replaces the program's files) rather than by
-// the normal installer: the CMake option PELMARK_UPDATE_INPLACE of this installation's build.
-inline constexpr bool UpdateInplace = PELMARK_UPDATE_INPLACE;
 
 }  // namespace MakerAddresses

@@ -7,6 +7,7 @@
 #include "core/Version.h"
 #include "ui/UpdateCommands.h"
 #include "update/MakerAddresses.h"
+#include "update/UpdateBuildSettings.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ TEST_F(TUpdateCommandsTest, WithoutTheOptionStoredTheCheckOpensOneSecondAfterSho
     EXPECT_TRUE(Launches_[0].Automatic);
     EXPECT_EQ(Launches_[0].PageAddress, MakerAddresses::UpdatePageUrl);
     EXPECT_TRUE(Launches_[0].PageAddress.startsWith("https://"));
-    EXPECT_EQ(Launches_[0].Inplace, MakerAddresses::UpdateInplace);
+    EXPECT_EQ(Launches_[0].Inplace, UpdateBuildSettings::UpdateInplace);
     EXPECT_EQ(Host_.RunningVersion, VersionText);
     EXPECT_EQ(Host_.AppDataFolder, Platform_.AppData);
 }
