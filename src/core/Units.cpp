@@ -78,6 +78,7 @@ constexpr TUnitLabel kUnitLabels[] = {
 
 const TInputLimitsTable& EnglishInputLimits() { return kEnglish; }
 const TInputLimitsTable& SIInputLimits() { return kSI; }
+const TInputLimitsTable& InputLimitsOf(std::uint8_t units) { return units == usEnglish ? kEnglish : kSI; }
 const TInputLimitsTable& ActiveInputLimits() { return *gActive; }
 std::uint8_t ActiveUnitSystem() { return gActiveUnits; }
 
@@ -89,13 +90,15 @@ void ActivateInputLimits(std::uint8_t units)
 
 int InputDecimals(int tag) { return HasEntry(tag) ? (*gActive)[tag].Decimals : 2; }
 
-std::string FormatInput(Real value, int tag)
+std::string FormatInput(Real value, int tag) { return FormatInput(value, tag, *gActive); }
+
+std::string FormatInput(Real value, int tag, const TInputLimitsTable& limits)
 {
     if (IsNaN(value))
         return "N.A.";
     int digits = 2;
     if (HasEntry(tag)) {
-        const TInputLimit& entry = (*gActive)[tag];
+        const TInputLimit& entry = limits[tag];
         if (entry.HasBounds()) {
             if (value < entry.Min)
                 value = entry.Min;
@@ -109,6 +112,11 @@ std::string FormatInput(Real value, int tag)
 
 Real ParseInput(const std::string& text, int tag, double minimum, double maximum)
 {
+    return ParseInput(text, tag, minimum, maximum, *gActive);
+}
+
+Real ParseInput(const std::string& text, int tag, double minimum, double maximum, const TInputLimitsTable& limits)
+{
     std::string plain;
     plain.reserve(text.size());
     for (char ch : text)
@@ -118,7 +126,7 @@ Real ParseInput(const std::string& text, int tag, double minimum, double maximum
     if (!TryParseNumber(plain, value))
         value = 0;
     if (HasEntry(tag) && minimum == 0 && maximum == 0) {
-        const TInputLimit& entry = (*gActive)[tag];
+        const TInputLimit& entry = limits[tag];
         if (entry.HasBounds()) {
             if (value < entry.Min)
                 value = entry.Min;

@@ -9,7 +9,7 @@ void FootingFlexure(TPMData& record)
     TFootingReinforcement& ft = cd.Footing;
     const Real k = record.UnitValue(1000, 12);
     const Real c = record.UnitValue(1e-6L, 1000.0L / 12);  // kip-in/ft to lb-ft/ft; N-mm/m to kN-m/m
-    const Real ab = FindRebar(ft.FootBarSize).Area;
+    const Real ab = FindRebar(record, ft.FootBarSize).Area;
     ft.AsFoot = CheckedDiv(ab, ft.FootSpacing);
     ft.RhoFoot = CheckedDiv(100 * ft.AsFoot, cd.Tf * k);
     const Real halfBlock = CheckedDiv(ft.AsFoot * cd.Fy, 1.7L * cd.Fc * k);

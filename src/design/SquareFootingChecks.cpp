@@ -10,7 +10,7 @@ TSquareFootingLimits SquareFootingLimits(const TPMData& record)
     const Real fy = q.Fy == 0 ? 0.001L : q.Fy;
     TSquareFootingLimits limits;
     limits.RhoMin = MinValid({record.UnitValue(0.756, 0.108) / fy, 0.002L});
-    limits.SpacingMin = MaxValid({FindRebar(q.FootingBarSize).Diameter, record.UnitValue(25, 1)});
+    limits.SpacingMin = MaxValid({FindRebar(record, q.FootingBarSize).Diameter, record.UnitValue(25, 1)});
     limits.SpacingMax = MinValid({3 * q.FootingThickness, record.UnitValue(450, 18)});
     return limits;
 }
