@@ -34,8 +34,12 @@ std::uint8_t ActiveUnitSystem();
 std::string FormatInput(Real value, int tag, const TInputLimitsTable& limits);
 std::string FormatInput(Real value, int tag);  // with the active table
 // Reads a control's text: table bounds of the tag, or the explicit bounds (0 = none) instead.
-Real ParseInput(const std::string& text, int tag, double minimum, double maximum, const TInputLimitsTable& limits);
+Real ParseInput(const std::string& text, int tag, double minimum, double maximum,
+                const TInputLimitsTable& limits);
 Real ParseInput(const std::string& text, int tag, double minimum = 0, double maximum = 0);  // active table
+// ParseInput(FormatInput(value, shownTag, limits), tag, minimum, maximum, limits), without the text.
+Real ShowAndReadInput(Real value, int shownTag, int tag, double minimum, double maximum,
+                      const TInputLimitsTable& limits);
 // Decimals shown for a tag (2 for a tag without an entry).
 int InputDecimals(int tag);
 

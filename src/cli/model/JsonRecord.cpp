@@ -15,10 +15,14 @@
 
 namespace {
 
-template <class T> struct IsStdArray : std::false_type {};
-template <class T, std::size_t N> struct IsStdArray<std::array<T, N>> : std::true_type {};
+template <class T> struct IsStdArray : std::false_type {
+};
+template <class T, std::size_t N> struct IsStdArray<std::array<T, N>> : std::true_type {
+};
 
-std::string NumberText(long double v)
+}  // namespace
+
+std::string JsonNumberText(long double v)
 {
     if (!std::isfinite(v))
         return "null";
@@ -27,13 +31,20 @@ std::string NumberText(long double v)
     return buffer;
 }
 
-std::string QuoteText(const std::string& text)
+std::string JsonQuotedText(const std::string& text)
 {
     return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
+namespace {
+
+std::string QuoteText(const std::string& text)
+{
+    return JsonQuotedText(text);
+}
+
 class TJsonWriter {
-public:
+  public:
     explicit TJsonWriter(int indent) : Indent(indent) {}
 
     template <class T> void Input(const char* name, T& value) { Member(name, value); }
@@ -78,7 +89,7 @@ public:
 
     std::string Out;
 
-private:
+  private:
     int Indent;
     bool First = true;
 
@@ -106,8 +117,8 @@ private:
 
     static std::string ValueText(const std::string& v) { return QuoteText(v); }
     static std::string ValueText(const std::vector<std::uint8_t>& v) { return QuoteText(EncodeBase64(v)); }
-    static std::string ValueText(long double v) { return NumberText(v); }
-    static std::string ValueText(double v) { return NumberText(v); }
+    static std::string ValueText(long double v) { return JsonNumberText(v); }
+    static std::string ValueText(double v) { return JsonNumberText(v); }
     static std::string ValueText(std::int32_t v) { return std::to_string(v); }
     static std::string ValueText(std::uint8_t v) { return std::to_string(v); }
     template <class T, std::size_t N> static std::string ValueText(std::array<T, N>& items)
@@ -119,11 +130,11 @@ private:
     }
 };
 
-using TJson = nlohmann::basic_json<std::map, std::vector, std::string, bool, std::int64_t, std::uint64_t,
-                                   long double>;
+using TJson =
+    nlohmann::basic_json<std::map, std::vector, std::string, bool, std::int64_t, std::uint64_t, long double>;
 
 class TJsonReader {
-public:
+  public:
     TJsonReader(const TJson& object, std::string prefix) : Object(object), Prefix(std::move(prefix))
     {
         if (!Object.is_object())
@@ -176,7 +187,7 @@ public:
         }
     }
 
-private:
+  private:
     const TJson& Object;
     std::string Prefix;
     std::vector<std::string> Known;
@@ -263,5 +274,4 @@ void InputsFromJson(TPMData& data, const std::string& json)
         data.Logo = std::move(logo);
         data.SetLogo(jpeg);
     }
-    data.SetUnitSystem(data.Units);
 }
