@@ -12,10 +12,7 @@ namespace {
 TNumberSeparators gSeparators;
 }
 
-const TNumberSeparators& NumberSeparators()
-{
-    return gSeparators;
-}
+const TNumberSeparators& NumberSeparators() { return gSeparators; }
 
 void SetNumberSeparators(char decimalSeparator, char thousandsSeparator)
 {

@@ -15,10 +15,8 @@
 
 namespace {
 
-template <class T> struct IsStdArray : std::false_type {
-};
-template <class T, std::size_t N> struct IsStdArray<std::array<T, N>> : std::true_type {
-};
+template <class T> struct IsStdArray : std::false_type {};
+template <class T, std::size_t N> struct IsStdArray<std::array<T, N>> : std::true_type {};
 
 }  // namespace
 
@@ -38,13 +36,10 @@ std::string JsonQuotedText(const std::string& text)
 
 namespace {
 
-std::string QuoteText(const std::string& text)
-{
-    return JsonQuotedText(text);
-}
+std::string QuoteText(const std::string& text) { return JsonQuotedText(text); }
 
 class TJsonWriter {
-  public:
+public:
     explicit TJsonWriter(int indent) : Indent(indent) {}
 
     template <class T> void Input(const char* name, T& value) { Member(name, value); }
@@ -89,7 +84,7 @@ class TJsonWriter {
 
     std::string Out;
 
-  private:
+private:
     int Indent;
     bool First = true;
 
@@ -130,11 +125,11 @@ class TJsonWriter {
     }
 };
 
-using TJson =
-    nlohmann::basic_json<std::map, std::vector, std::string, bool, std::int64_t, std::uint64_t, long double>;
+using TJson = nlohmann::basic_json<std::map, std::vector, std::string, bool, std::int64_t, std::uint64_t,
+                                   long double>;
 
 class TJsonReader {
-  public:
+public:
     TJsonReader(const TJson& object, std::string prefix) : Object(object), Prefix(std::move(prefix))
     {
         if (!Object.is_object())
@@ -187,7 +182,7 @@ class TJsonReader {
         }
     }
 
-  private:
+private:
     const TJson& Object;
     std::string Prefix;
     std::vector<std::string> Known;
