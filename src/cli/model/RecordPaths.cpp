@@ -1,5 +1,7 @@
 #include "cli/model/RecordPaths.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <type_traits>
 
@@ -64,6 +66,16 @@ template <class T> const T& At(const TPMData& record, const TRecordField& field)
     return *reinterpret_cast<const T*>(reinterpret_cast<const char*>(&record) + field.Offset);
 }
 
+// The shortest text that reads back as the same value: what `show` writes, in fewer digits.
+template <class T> std::string ShortestText(T value)
+{
+    if (!std::isfinite(value))
+        return "null";
+    char text[64];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    return error == std::errc{} ? std::string(text, end) : JsonNumberText(value);
+}
+
 }  // namespace
 
 const std::vector<TRecordField>& RecordFields()
@@ -105,9 +117,9 @@ std::string FieldText(const TPMData& record, const TRecordField& field)
 {
     switch (field.Type) {
     case TFieldType::Real:
-        return JsonNumberText(At<long double>(record, field));
+        return ShortestText(At<long double>(record, field));
     case TFieldType::Double:
-        return JsonNumberText(At<double>(record, field));
+        return ShortestText(At<double>(record, field));
     case TFieldType::Int32:
         return std::to_string(At<std::int32_t>(record, field));
     case TFieldType::Byte:

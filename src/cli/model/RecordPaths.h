@@ -21,7 +21,8 @@ struct TRecordField {
 const std::vector<TRecordField>& RecordFields();
 const TRecordField* FindRecordField(const std::string& path);
 
-// The field's value in a record as `show` writes it (NaN is null).
+// The field's value in a record: the shortest text that reads back as the value `show` writes
+// (NaN and infinities are null).
 std::string FieldText(const TPMData& record, const TRecordField& field);
 // The field's value as a number (integers converted).
 long double FieldValue(const TPMData& record, const TRecordField& field);

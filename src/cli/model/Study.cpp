@@ -35,24 +35,28 @@ std::string ComputeStudyCase(TPMData& work, const TPMData& base, const std::stri
     return {};
 }
 
-TStudy::TStudy(const TPMData& base, std::vector<TStudyField> fields) : Base(base), Fields(std::move(fields))
+TStudy::TStudy(const TPMData& base, std::vector<TStudyField> fields)
+    : Base(std::make_unique<TPMData>(base)), Fields(std::move(fields))
 {
+    Base->ClearLogo();
+    for (const TStudyField& field : Fields)
+        Keys.push_back(", " + JsonQuotedText(field.Name) + ": ");
 }
+
+TStudy::~TStudy() = default;
 
 std::string TStudy::CaseLine(const std::string& line, long long lineNumber, TPMData& work) const
 {
     std::string out = "{\"line\": " + std::to_string(lineNumber);
     std::string error;
     try {
-        error = ComputeStudyCase(work, Base, line);
+        error = ComputeStudyCase(work, *Base, line);
     } catch (const std::exception& bad) {
         return out + ", \"error\": " + JsonQuotedText(bad.what()) + "}";
     }
-    for (const TStudyField& field : Fields) {
-        out += ", ";
-        out += JsonQuotedText(field.Name);
-        out += ": ";
-        out += field.Text(work);
+    for (std::size_t i = 0; i < Fields.size(); ++i) {
+        out += Keys[i];
+        out += Fields[i].Text(work);
     }
     if (!error.empty())
         out += ", \"error\": " + JsonQuotedText(error);

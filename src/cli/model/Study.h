@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,9 @@ class TPMData;
 
 class TStudy {
   public:
-    // `base` holds the base project's inputs as read into a fresh record; it must outlive the study.
+    // `base` holds the base project's inputs as read into a fresh record.
     TStudy(const TPMData& base, std::vector<TStudyField> fields);
+    ~TStudy();
 
     // The output line (without its newline) of one input line: {"line": n, the fields..., "error"}.
     // A line that is not a JSON object of known input fields gets only an error naming the field.
@@ -28,8 +30,9 @@ class TStudy {
                   const std::function<void(long long)>& progress = {}) const;
 
   private:
-    const TPMData& Base;
+    std::unique_ptr<TPMData> Base;  // without its logo, which no result depends on: copied for every case
     std::vector<TStudyField> Fields;
+    std::vector<std::string> Keys;  // ", \"name\": " of each field
 };
 
 // One case as `show` computes a project: the base's inputs with the overrides put into the state
