@@ -119,7 +119,7 @@ std::string FieldText(const TPMData& record, const TRecordField& field)
     case TFieldType::Real:
         return ShortestText(At<long double>(record, field));
     case TFieldType::Double:
-        return ShortestText(At<double>(record, field));
+        return ShortestText(static_cast<long double>(At<double>(record, field)));  // read back as a Real
     case TFieldType::Int32:
         return std::to_string(At<std::int32_t>(record, field));
     case TFieldType::Byte:
