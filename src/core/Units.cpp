@@ -115,7 +115,8 @@ Real ParseInput(const std::string& text, int tag, double minimum, double maximum
     return ParseInput(text, tag, minimum, maximum, *gActive);
 }
 
-Real ParseInput(const std::string& text, int tag, double minimum, double maximum, const TInputLimitsTable& limits)
+Real ParseInput(const std::string& text, int tag, double minimum, double maximum,
+                const TInputLimitsTable& limits)
 {
     std::string plain;
     plain.reserve(text.size());

@@ -36,7 +36,10 @@ std::string JsonQuotedText(const std::string& text)
 
 namespace {
 
-std::string QuoteText(const std::string& text) { return JsonQuotedText(text); }
+std::string QuoteText(const std::string& text)
+{
+    return JsonQuotedText(text);
+}
 
 class TJsonWriter {
 public:
