@@ -228,7 +228,8 @@ void DefaultStabilityFooting(TPMData& data)
 
 void NormalizeInputsAsShown(TPMData& data)
 {
-    data.SetUnitSystem(data.Units);
+    // The record's own table, not the window's: records are shown on several threads at once.
+    const TInputLimitsTable& limits = InputLimitsOf(data.Units);
     DefaultStabilityFooting(data);
     for (const TInputField& input : InputCatalogue()) {
         Real& field = input.Field(data);
@@ -236,7 +237,7 @@ void NormalizeInputsAsShown(TPMData& data)
         // A disabled length control shows the width's text; a continuous footing is computed per unit length.
         const Real shown = (input.Path == "L" && data.Shape != shRectangle) ? data.B : field;
         const int shownTag = (input.Path == "L" && data.Shape != shRectangle) ? 1 : input.Tag;
-        field = ParseInput(FormatInput(shown, shownTag), input.Tag, bounds.Minimum, bounds.Maximum);
+        field = ShowAndReadInput(shown, shownTag, input.Tag, bounds.Minimum, bounds.Maximum, limits);
         if (input.Path == "L" && data.Shape == shContinuous)
             field = 1.0;
     }

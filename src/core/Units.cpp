@@ -86,6 +86,7 @@ constexpr TUnitLabel kUnitLabels[] = {
 
 const TInputLimitsTable& EnglishInputLimits() { return kEnglish; }
 const TInputLimitsTable& SIInputLimits() { return kSI; }
+const TInputLimitsTable& InputLimitsOf(std::uint8_t units) { return units == usEnglish ? kEnglish : kSI; }
 const TInputLimitsTable& ActiveInputLimits() { return *gActive; }
 std::uint8_t ActiveUnitSystem() { return gActiveUnits; }
 
@@ -97,13 +98,15 @@ void ActivateInputLimits(std::uint8_t units)
 
 int InputDecimals(int tag) { return HasEntry(tag) ? (*gActive)[tag].Decimals : 2; }
 
-std::string FormatInput(Real value, int tag)
+std::string FormatInput(Real value, int tag) { return FormatInput(value, tag, *gActive); }
+
+std::string FormatInput(Real value, int tag, const TInputLimitsTable& limits)
 {
     if (IsNaN(value))
         return "N.A.";
     int digits = 2;
     if (HasEntry(tag)) {
-        const TInputLimit& entry = (*gActive)[tag];
+        const TInputLimit& entry = limits[tag];
         if (entry.HasBounds()) {
             if (value < entry.Min)
                 value = entry.Min;
@@ -117,6 +120,12 @@ std::string FormatInput(Real value, int tag)
 
 Real ParseInput(const std::string& text, int tag, double minimum, double maximum)
 {
+    return ParseInput(text, tag, minimum, maximum, *gActive);
+}
+
+Real ParseInput(const std::string& text, int tag, double minimum, double maximum,
+                const TInputLimitsTable& limits)
+{
     std::string plain;
     plain.reserve(text.size());
     for (char ch : text)
@@ -126,7 +135,7 @@ Real ParseInput(const std::string& text, int tag, double minimum, double maximum
     if (!TryParseNumber(plain, value))
         value = 0;
     if (HasEntry(tag) && minimum == 0 && maximum == 0) {
-        const TInputLimit& entry = (*gActive)[tag];
+        const TInputLimit& entry = limits[tag];
         if (entry.HasBounds()) {
             if (value < entry.Min)
                 value = entry.Min;
@@ -139,6 +148,37 @@ Real ParseInput(const std::string& text, int tag, double minimum, double maximum
     else if (maximum != 0 && value > maximum)
         value = maximum;
     return value;
+}
+
+namespace {
+Real ClampToEntry(Real value, const TInputLimit& entry)
+{
+    if (entry.HasBounds()) {
+        if (value < entry.Min)
+            return entry.Min;
+        if (value > entry.Max)
+            return entry.Max;
+    }
+    return value;
+}
+}  // namespace
+
+Real ShowAndReadInput(Real value, int shownTag, int tag, double minimum, double maximum,
+                      const TInputLimitsTable& limits)
+{
+    Real read = 0;  // "N.A." reads as 0
+    if (!IsNaN(value)) {
+        const bool entry = HasEntry(shownTag);
+        const Real shown = entry ? ClampToEntry(value, limits[shownTag]) : value;
+        read = ShownNumber(shown, entry ? limits[shownTag].Decimals : 2);
+    }
+    if (HasEntry(tag) && minimum == 0 && maximum == 0)
+        read = ClampToEntry(read, limits[tag]);
+    if (minimum != 0 && read < minimum)
+        read = minimum;
+    else if (maximum != 0 && read > maximum)
+        read = maximum;
+    return read;
 }
 
 const TUnitLabel& UnitLabelOf(TUnitKind kind)

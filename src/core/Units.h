@@ -1,4 +1,6 @@
-// Unit system: the two input-limits tables, the active table, and showing and reading inputs.
+// Unit system: the two input-limits tables, the window's active table, and showing and reading
+// inputs. Code that works on a record passes the record's own table (InputLimitsOf(record.Units));
+// the active table is the window's state only.
 #pragma once
 
 #include <array>
@@ -21,15 +23,23 @@ using TInputLimitsTable = std::array<TInputLimit, kInputTagCount + 1>;  // index
 
 const TInputLimitsTable& EnglishInputLimits();
 const TInputLimitsTable& SIInputLimits();
+// The table of a unit system: 0 English, any other value SI.
+const TInputLimitsTable& InputLimitsOf(std::uint8_t units);
 // The process-wide table of the current unit system (English from program start).
 const TInputLimitsTable& ActiveInputLimits();
 void ActivateInputLimits(std::uint8_t units);
 std::uint8_t ActiveUnitSystem();
 
 // The text shown for a value in a control of the given tag (clamps the text only).
-std::string FormatInput(Real value, int tag);
+std::string FormatInput(Real value, int tag, const TInputLimitsTable& limits);
+std::string FormatInput(Real value, int tag);  // with the active table
 // Reads a control's text: table bounds of the tag, or the explicit bounds (0 = none) instead.
-Real ParseInput(const std::string& text, int tag, double minimum = 0, double maximum = 0);
+Real ParseInput(const std::string& text, int tag, double minimum, double maximum,
+                const TInputLimitsTable& limits);
+Real ParseInput(const std::string& text, int tag, double minimum = 0, double maximum = 0);  // active table
+// ParseInput(FormatInput(value, shownTag, limits), tag, minimum, maximum, limits), without the text.
+Real ShowAndReadInput(Real value, int shownTag, int tag, double minimum, double maximum,
+                      const TInputLimitsTable& limits);
 // Decimals shown for a tag (2 for a tag without an entry).
 int InputDecimals(int tag);
 

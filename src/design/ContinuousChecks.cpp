@@ -28,7 +28,7 @@ bool PressurePasses(const TPMData& record, Real pressure)
 // The smaller minimum ratio applies to bars of at most 0.625 in (16 mm) with Fy >= 60 ksi (420 MPa).
 bool SmallHighStrengthBar(const TPMData& record, std::int32_t designation)
 {
-    const RebarSize bar = FindRebarIn(RebarTableFor(record.Square.RebarFamily, record.Units), designation);
+    const RebarSize bar = FindRebar(record, designation);
     const Real largest = record.UnitValue(16, 0.625L);
     const Real fyMin = record.UnitValue(420, 60);
     return bar.Diameter <= largest && record.Continuous.Fy >= fyMin;

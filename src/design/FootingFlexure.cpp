@@ -9,7 +9,7 @@ void FootingFlexure(TPMData& record)
     TFootingReinforcement& ft = cd.Footing;
     const Real k = record.UnitValue(1000, 12);
     const Real c = record.UnitValue(1e-6L, 1000.0L / 12);  // kip-in/ft to lb-ft/ft; N-mm/m to kN-m/m
-    const RebarSize bar = FindRebar(ft.FootBarSize);
+    const RebarSize bar = FindRebar(record, ft.FootBarSize);
     ft.AsFoot = CheckedDiv(bar.Area, ft.FootSpacing);
     ft.RhoFoot = CheckedDiv(100 * ft.AsFoot, cd.Tf * k);
     const Real halfBlock = CheckedDiv(ft.AsFoot * cd.Fy, 1.7L * cd.Fc * k);
@@ -19,7 +19,7 @@ void FootingFlexure(TPMData& record)
 Real FootingEffectiveDepth(const TPMData& record)
 {
     const TFootingReinforcement& ft = record.Continuous.Footing;
-    return record.Continuous.Tf - ft.FootCover - FindRebar(ft.FootBarSize).Diameter / 2;
+    return record.Continuous.Tf - ft.FootCover - FindRebar(record, ft.FootBarSize).Diameter / 2;
 }
 
 void FootingUltimateMoment(TPMData& record)

@@ -58,7 +58,7 @@ void BuildInteractionDiagram(TPMData& record)
     g.Beta1 = static_cast<double>(Beta1(record));
     if (sw.Layers == 2) {
         // Two layers: only the layer at depth d enters the diagram.
-        const Real db = FindRebar(sw.VertBarSize).Diameter;
+        const Real db = FindRebar(record, sw.VertBarSize).Diameter;
         g.D = static_cast<double>(tw - sw.VertCover - db / 2);
         g.As1 = static_cast<double>(sw.AsVert / 2);
     } else {

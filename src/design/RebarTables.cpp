@@ -103,6 +103,26 @@ TRebarTable RebarTableFor(std::int32_t family, std::uint8_t units)
     return table;
 }
 
+const TRebarTable& RebarTableOf(std::int32_t family, std::uint8_t units)
+{
+    // Every family in both unit systems; a family other than US or European is Canadian.
+    static const std::array<TRebarTable, 6> tables = [] {
+        std::array<TRebarTable, 6> all{};
+        for (std::int32_t f = rfUS; f <= rfCanadian; ++f) {
+            all[static_cast<std::size_t>(2 * f)] = RebarTableFor(f, usEnglish);
+            all[static_cast<std::size_t>(2 * f + 1)] = RebarTableFor(f, usSI);
+        }
+        return all;
+    }();
+    const std::int32_t f = family == rfUS || family == rfEuropean ? family : rfCanadian;
+    return tables[static_cast<std::size_t>(2 * f + (units == usSI ? 1 : 0))];
+}
+
+const TRebarTable& RebarTableOf(const TPMData& record)
+{
+    return RebarTableOf(record.Square.RebarFamily, record.Units);
+}
+
 void SelectRebarTable(std::int32_t family, std::uint8_t units)
 {
     TActiveRebar& active = Active();
@@ -136,6 +156,11 @@ RebarSize FindRebarIn(const TRebarTable& table, std::int32_t designation)
         if (row.Designation != 0 && row.Designation == designation)
             return row;
     return table[0];
+}
+
+RebarSize FindRebar(const TPMData& record, std::int32_t designation)
+{
+    return FindRebarIn(RebarTableOf(record), designation);
 }
 
 RebarSize FindRebar(std::int32_t designation)

@@ -1,8 +1,10 @@
-// The built-in rebar families, the process-wide active table, and the rules of the bar-size lists.
+// The built-in rebar families, the table of a record, the window's active table, and the rules of
+// the bar-size lists.
 //
-// Every bar diameter and area in the system comes from the active table, which always holds the
-// family of the record already expressed in the record's unit system. The main window rebuilds it
-// with SelectRebarTable at the start of every display, before the compute-all cycle runs.
+// The computation looks bars up in the table of the record's own family and units
+// (RebarTableOf, FindRebar(record, ...)), so records compute on several threads at once. The
+// active table is the window's state: its bar-size lists are filled from it, and the window
+// rebuilds it with SelectRebarTable at the start of every display.
 #pragma once
 
 #include <array>
@@ -32,6 +34,9 @@ const TRebarTable& BuiltInRebarTable(std::int32_t family);
 // The table of a family expressed in a unit system (0 English, 1 SI). A US table in SI takes the
 // metric designations and converts by 25.4 and 645.16; a metric table in English divides by them.
 TRebarTable RebarTableFor(std::int32_t family, std::uint8_t units);
+// The same tables built once: a shared constant, safe to read from any thread.
+const TRebarTable& RebarTableOf(std::int32_t family, std::uint8_t units);
+const TRebarTable& RebarTableOf(const TPMData& record);  // Square.RebarFamily and Units
 
 // Rebuilds the active table (and remembers the family and units it was built for).
 void SelectRebarTable(std::int32_t family, std::uint8_t units);
@@ -44,7 +49,8 @@ std::uint8_t ActiveRebarUnits();
 
 // The first row of a table whose designation matches; row 0 when none does, or for 0 (never an error).
 RebarSize FindRebarIn(const TRebarTable& table, std::int32_t designation);
-RebarSize FindRebar(std::int32_t designation);  // in the active table
+RebarSize FindRebar(const TPMData& record, std::int32_t designation);  // in RebarTableOf(record)
+RebarSize FindRebar(std::int32_t designation);                         // in the active table
 
 // The list text of a designation: "#3" for the US family in English units, otherwise "10M".
 std::string RebarName(std::int32_t designation, std::int32_t family, std::uint8_t units);

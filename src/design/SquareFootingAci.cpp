@@ -105,7 +105,7 @@ TSquareFootingAci SquareFootingAci(const TPMData& record)
     a.Punch = PunchingShear({b1, b2, q.ColumnDim1, q.ColumnDim2, q.EffDepth1, q.EffDepth2, q.Fc, q.QFactored},
                             a.Si);
     a.Bearing = ColumnBearing(q.AxialDeadLoad, q.AxialLiveLoad, q.Fc, q.ColumnDim1, q.ColumnDim2, a.Si);
-    const Real db = FindRebar(q.FootingBarSize).Diameter;
+    const Real db = FindRebar(record, q.FootingBarSize).Diameter;
     a.Dev1 = Development({q.Fc, q.Fy, db, q.BarSpacing1, q.ClearCover, b1, q.ColumnDim1}, a.Si);
     a.Dev2 = Development({q.Fc, q.Fy, db, q.BarSpacing2, q.ClearCover, b2, q.ColumnDim2}, a.Si);
     return a;

@@ -9,7 +9,7 @@ TSquareFootingLimits SquareFootingLimits(const TPMData& record)
     const TSquareFootingData& q = record.Square;
     TSquareFootingLimits limits;
     limits.RhoMin = kMinSteelRatio;
-    limits.SpacingMin = MaxValid({FindRebar(q.FootingBarSize).Diameter, record.UnitValue(25, 1)});
+    limits.SpacingMin = MaxValid({FindRebar(record, q.FootingBarSize).Diameter, record.UnitValue(25, 1)});
     limits.SpacingMax = MinValid({3 * q.FootingThickness, record.UnitValue(450, 18)});
     return limits;
 }

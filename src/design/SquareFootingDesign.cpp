@@ -57,7 +57,7 @@ void TPMData::SquareFootingDesign()
         return;
     TSquareFootingData& q = Square;
 
-    const RebarSize bar = FindRebar(q.FootingBarSize);
+    const RebarSize bar = FindRebar(*this, q.FootingBarSize);
     TSectionData s;
     s.k = UnitValue(1000, 12);
     s.m = UnitValue(1000000, 12);

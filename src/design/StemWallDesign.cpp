@@ -13,7 +13,7 @@ void StemVerticalSteel(TPMData& record)
     TContinuousData& cd = record.Continuous;
     TStemWallReinforcement& sw = cd.StemWall;
     const Real k = record.UnitValue(1000, 12);
-    const Real ab = FindRebar(sw.VertBarSize).Area;
+    const Real ab = FindRebar(record, sw.VertBarSize).Area;
     sw.AsVert = CheckedDiv(ab * sw.Layers, sw.VertSpacing);
     sw.RhoVert = CheckedDiv(100 * sw.AsVert, cd.Tw * k);
 }
@@ -113,7 +113,7 @@ void StemHorizontalSteel(TPMData& record)
 {
     TContinuousData& cd = record.Continuous;
     const Real k = record.UnitValue(1000, 12);
-    const Real ab = FindRebar(cd.StemWall.HorBarSize).Area;
+    const Real ab = FindRebar(record, cd.StemWall.HorBarSize).Area;
     cd.StemWall.RhoHor = CheckedDiv(100 * 2 * ab, cd.StemWall.HorSpacing * cd.Tw * k);
 }
 

@@ -9,7 +9,10 @@
 namespace {
 bool Positive(Real v) { return std::isfinite(v) && v > 0; }
 
-QString BarName(std::int32_t designation) { return QString::fromStdString(RebarName(designation)); }
+QString BarName(const TPMData& data, std::int32_t designation)
+{
+    return QString::fromStdString(RebarName(designation, data.Square.RebarFamily, data.Units));
+}
 }  // namespace
 
 bool TDiagramDraw::DrawStemWallSection()
@@ -67,7 +70,7 @@ bool TDiagramDraw::DrawStemWallSection()
     int shift = Width / 2 - left - (extentRight - left) / 2;
     // Centring never pushes the vertical bars' label off the left edge.
     const QString vertLabel =
-        BarName(wall.VertBarSize) + " @ " + FormatMeasure(2, mark, wall.VertSpacing) + " O.C. ";
+        BarName(Data, wall.VertBarSize) + " @ " + FormatMeasure(2, mark, wall.VertSpacing) + " O.C. ";
     c.SetFontHeight(F - 2);
     const int vertLabelRoom = c.TextWidth(vertLabel) + 1 + 3 * g0;
     c.SetFontHeight(-F);
@@ -132,7 +135,7 @@ bool TDiagramDraw::DrawStemWallSection()
     };
 
     // Vertical bars at the wall's cover, one face or both.
-    const int pv = std::max(2 * PenWidth(), Nearest(FindRebar(wall.VertBarSize).Diameter * s / k));
+    const int pv = std::max(2 * PenWidth(), Nearest(FindRebar(Data, wall.VertBarSize).Diameter * s / k));
     const int xv = wallLeft + Nearest(pv / 2.0L + wall.VertCover * s / k);
     int D = std::max(F, pv);
     c.SetPen(DiagramColor::Black, pv);
@@ -149,7 +152,7 @@ bool TDiagramDraw::DrawStemWallSection()
     const int g1 = Gap();
 
     // Horizontal bars, end-on, inside the vertical bar.
-    const int rh = std::max(PenWidth(), Nearest(FindRebar(wall.HorBarSize).Diameter * s / k / 2));
+    const int rh = std::max(PenWidth(), Nearest(FindRebar(Data, wall.HorBarSize).Diameter * s / k / 2));
     const int xc = xv + 2 * rh;
     const int yh1 = top + (xv + rh - wallLeft) / 2 + rh;
     c.SetPen(DiagramColor::Black, 1);
@@ -166,13 +169,13 @@ bool TDiagramDraw::DrawStemWallSection()
     c.SetPenWidth(LineUnit());
     DrawArrowLine(xc + rh, yh1, wallRight + 3 * g1, yh1, head, true, false);
     label(wallRight + 3 * g1, Width, yh1,
-          " " + BarName(wall.HorBarSize) + " @ " + FormatMeasure(2, mark, wall.HorSpacing) + " O.C.", 0);
+          " " + BarName(Data, wall.HorBarSize) + " @ " + FormatMeasure(2, mark, wall.HorSpacing) + " O.C.", 0);
 
     // The temperature bars lie above the footing bars when their cover is at least as large.
     const int dir = foot.StCover >= foot.FootCover ? 1 : -1;
 
     // Footing bottom bars across the footing.
-    const int pf = std::max(2 * PenWidth(), Nearest(FindRebar(foot.FootBarSize).Diameter * s / k));
+    const int pf = std::max(2 * PenWidth(), Nearest(FindRebar(Data, foot.FootBarSize).Diameter * s / k));
     const int yf = footBottom - Nearest(pf / 2.0L + foot.FootCover * s / k);
     D = std::max(F, pf);
     c.SetPenWidth(pf);
@@ -184,10 +187,10 @@ bool TDiagramDraw::DrawStemWallSection()
     DrawArrowLine(x0, y0, x0 + g1, yFootLabel, head, true, false);
     c.Line(x0 + g1, yFootLabel, right + g1, yFootLabel);
     label(right + g1, Width, yFootLabel,
-          " " + BarName(foot.FootBarSize) + " @ " + FormatMeasure(2, mark, foot.FootSpacing) + " O.C.", 0);
+          " " + BarName(Data, foot.FootBarSize) + " @ " + FormatMeasure(2, mark, foot.FootSpacing) + " O.C.", 0);
 
     // Shrinkage and temperature bars, end-on, along the footing.
-    const int rs = std::max(PenWidth(), Nearest(FindRebar(foot.StBarSize).Diameter * s / k / 2));
+    const int rs = std::max(PenWidth(), Nearest(FindRebar(Data, foot.StBarSize).Diameter * s / k / 2));
     const int ybar = footBottom - Nearest(foot.FootCover * s / k) - pf / 2;
     int n = foot.StSpacing > 0 ? Trunc((W - 2 * foot.StCover / k) / foot.StSpacing) : 1;
     if (n <= 0)
@@ -214,7 +217,7 @@ bool TDiagramDraw::DrawStemWallSection()
     const int yStLabel = yc - dir * (rs + g1);
     c.Line(xs1 + g1, yStLabel, right + g1, yStLabel);
     label(right + g1, Width, yStLabel,
-          " S & T: " + BarName(foot.StBarSize) + " @ " + FormatMeasure(2, mark, foot.StSpacing) + " O.C.", 0);
+          " S & T: " + BarName(Data, foot.StBarSize) + " @ " + FormatMeasure(2, mark, foot.StSpacing) + " O.C.", 0);
 
     c.SetBrushColor(DiagramColor::White);
     DrawRichText(wallRight + 2 * F, top - 2 * F, "Shape: " + ShapeDisplayName(Data.Shape));

@@ -18,7 +18,9 @@ namespace {
 template <class T> struct IsStdArray : std::false_type {};
 template <class T, std::size_t N> struct IsStdArray<std::array<T, N>> : std::true_type {};
 
-std::string NumberText(long double v)
+}  // namespace
+
+std::string JsonNumberText(long double v)
 {
     if (!std::isfinite(v))
         return "null";
@@ -27,9 +29,16 @@ std::string NumberText(long double v)
     return buffer;
 }
 
-std::string QuoteText(const std::string& text)
+std::string JsonQuotedText(const std::string& text)
 {
     return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+namespace {
+
+std::string QuoteText(const std::string& text)
+{
+    return JsonQuotedText(text);
 }
 
 class TJsonWriter {
@@ -106,8 +115,8 @@ private:
 
     static std::string ValueText(const std::string& v) { return QuoteText(v); }
     static std::string ValueText(const std::vector<std::uint8_t>& v) { return QuoteText(EncodeBase64(v)); }
-    static std::string ValueText(long double v) { return NumberText(v); }
-    static std::string ValueText(double v) { return NumberText(v); }
+    static std::string ValueText(long double v) { return JsonNumberText(v); }
+    static std::string ValueText(double v) { return JsonNumberText(v); }
     static std::string ValueText(std::int32_t v) { return std::to_string(v); }
     static std::string ValueText(std::uint8_t v) { return std::to_string(v); }
     template <class T, std::size_t N> static std::string ValueText(std::array<T, N>& items)
@@ -263,5 +272,4 @@ void InputsFromJson(TPMData& data, const std::string& json)
         data.Logo = std::move(logo);
         data.SetLogo(jpeg);
     }
-    data.SetUnitSystem(data.Units);
 }

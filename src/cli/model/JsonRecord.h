@@ -5,6 +5,11 @@
 
 class TPMData;
 
+// A number as the record's JSON writes it: enough digits to round-trip a Real; NaN and infinities are null.
+std::string JsonNumberText(long double v);
+// A text as a JSON string literal.
+std::string JsonQuotedText(const std::string& text);
+
 // Every field, inputs and results; numbers carry enough digits to round-trip; NaN is null.
 // A non-empty `error` adds an "error" member.
 std::string RecordToJson(TPMData& data, const std::string& error = {});
