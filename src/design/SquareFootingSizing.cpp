@@ -21,8 +21,8 @@ struct TNamedCheck {
 // always AllPass(), so a check missing here can cost a solution but never passes a footing.
 constexpr TNamedCheck kChecks[] = {
     {&C::QService, "service pressure (qs <= qa)", 0},
-    {&C::Shear1, "one-way shear 1 (Vu1 <= phi Vc1)", 0},
-    {&C::Shear2, "one-way shear 2 (Vu2 <= phi Vc2)", 0},
+    {&C::Shear1, "one-way shear 1 (Vu1 <= phi Vc1)", 1},  // phi Vc grows with rho^(1/3)
+    {&C::Shear2, "one-way shear 2 (Vu2 <= phi Vc2)", 2},
     {&C::Moment1, "flexure 1 (Mu1 <= phi Mn1)", 1},
     {&C::Moment2, "flexure 2 (Mu2 <= phi Mn2)", 2},
     {&C::Punch, "two-way shear (Vu <= phi Vc, punching)", 0},
