@@ -89,13 +89,15 @@ void ActivateInputLimits(std::uint8_t units)
 
 int InputDecimals(int tag) { return HasEntry(tag) ? (*gActive)[tag].Decimals : 2; }
 
-std::string FormatInput(Real value, int tag)
+std::string FormatInput(Real value, int tag) { return FormatInput(value, tag, *gActive); }
+
+std::string FormatInput(Real value, int tag, const TInputLimitsTable& table)
 {
     if (IsNaN(value))
         return "N.A.";
     int digits = 2;
     if (HasEntry(tag)) {
-        const TInputLimit& entry = (*gActive)[tag];
+        const TInputLimit& entry = table[tag];
         if (entry.HasBounds()) {
             if (value < entry.Min)
                 value = entry.Min;
@@ -106,6 +108,8 @@ std::string FormatInput(Real value, int tag)
     }
     return FormatFixed(value, digits);
 }
+
+const TInputLimitsTable& InputLimits(std::uint8_t units) { return units == usEnglish ? kEnglish : kSI; }
 
 Real ParseInput(const std::string& text, int tag, double minimum, double maximum)
 {

@@ -28,6 +28,10 @@ std::uint8_t ActiveUnitSystem();
 
 // The text shown for a value in a control of the given tag (clamps the text only).
 std::string FormatInput(Real value, int tag);
+// The same with the given table, whatever table is active.
+std::string FormatInput(Real value, int tag, const TInputLimitsTable& table);
+// The table of a unit system.
+const TInputLimitsTable& InputLimits(std::uint8_t units);
 // Reads a control's text: table bounds of the tag, or the explicit bounds (0 = none) instead.
 Real ParseInput(const std::string& text, int tag, double minimum = 0, double maximum = 0);
 // Decimals shown for a tag (2 for a tag without an entry).

@@ -2,7 +2,10 @@
 // them. `combination` indexes TContinuousData::LoadCases (lcWind, lcSeismic, lcGeneral).
 #pragma once
 
+#include <array>
+
 #include "core/Globals.h"
+#include "core/Verdict.h"
 
 class TPMData;
 
@@ -21,3 +24,26 @@ bool MomentUtilizationCheckPasses(const TPMData& record);  // governing utilisat
 bool ShearUtilizationCheckPasses(const TPMData& record);
 bool FootingMomentCheckPasses(const TPMData& record);  // |PhiMnFoot| > |MuFoot|
 bool FootingRatioCheckPasses(const TPMData& record);   // 0.18 % < |RhoFoot| < 1.15 %
+
+// The verdicts of one load combination (Part of TContinuousChecks).
+struct TCombinationChecks {
+    TVerdict Sliding = TVerdict::NotApplicable;
+    TVerdict Overturning = TVerdict::NotApplicable;
+    TVerdict Eccentricity = TVerdict::NotApplicable;
+    TVerdict ToePressure = TVerdict::NotApplicable;
+    TVerdict HeelPressure = TVerdict::NotApplicable;
+};
+
+// Every check of the continuous footing at once, from the functions above.
+struct TContinuousChecks {
+    std::array<TCombinationChecks, 3> Combinations;  // lcWind, lcSeismic, lcGeneral
+    TVerdict MomentUtilization = TVerdict::NotApplicable;
+    TVerdict ShearUtilization = TVerdict::NotApplicable;
+    TVerdict FootingMoment = TVerdict::NotApplicable;
+    TVerdict FootingRatio = TVerdict::NotApplicable;
+
+    bool AllPass() const;
+};
+
+// The checks of the results held in the record; the record is not changed.
+TContinuousChecks ContinuousChecks(const TPMData& record);

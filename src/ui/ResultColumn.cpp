@@ -110,10 +110,10 @@ void TResultColumn::BuildSection(const TResultSectionSpec& spec)
         for (int c = 0; c < 3 && row.Controls[c]; ++c) {
             auto* edit = new TNumericEdit(row.Controls[c], row.Tag, true, section);
             edit->setGeometry(kValueLeft + c * kValuePitch, top, kValueWidth, kRowHeight);
-            edit->setProperty("field", row.Fields[c]);
             if (*row.Hint)
                 edit->SetHint(row.Hint);
             if (row.Icons[c]) {
+                edit->setProperty("icon", row.Icons[c]);
                 auto* icon = new TCheckIconLabel(row.Icons[c], section);
                 icon->move(kValueLeft + c * kValuePitch + kValueWidth + 2, top + 2);
             }
