@@ -15,6 +15,18 @@ namespace {
 constexpr const char* kLoadCombinationsName = "pnlLoadCombinations";
 constexpr const char* kLoadCombinationsTitle = "Loading (input service level)";
 
+// The item a bar-size list shows for a designation: the lists hold the names of the table of the
+// record's family and units, and show item 0 for a designation the table does not hold.
+std::string BarSizeText(const TPMData& d, std::int32_t designation)
+{
+    std::vector<std::string> items;
+    for (const RebarSize& row : RebarTableFor(d.Square.RebarFamily, d.Units))
+        if (row.Designation != 0)
+            items.push_back(RebarName(row.Designation, d.Square.RebarFamily, d.Units));
+    const int index = RebarItemIndex(items, designation);
+    return index >= 0 ? items[static_cast<std::size_t>(index)] : std::string();
+}
+
 // The selected item of each list and the state of each check box.
 using TChoiceText = std::string (*)(const TPMData&);
 const std::unordered_map<std::string, TChoiceText>& ChoiceTexts()
@@ -33,23 +45,23 @@ const std::unordered_map<std::string, TChoiceText>& ChoiceTexts()
              return family >= 0 && family < 3 ? kFamilies[family] : "";
          }},
         {"ComboBox4",
-         [](const TPMData& d) { return RebarName(d.Square.FootingBarSize, d.Square.RebarFamily, d.Units); }},
+         [](const TPMData& d) { return BarSizeText(d, d.Square.FootingBarSize); }},
         {"ComboBox7",
          [](const TPMData& d) {
-             return RebarName(d.Continuous.StemWall.VertBarSize, d.Square.RebarFamily, d.Units);
+             return BarSizeText(d, d.Continuous.StemWall.VertBarSize);
          }},
         {"ComboBox8", [](const TPMData& d) { return std::to_string(d.Continuous.StemWall.Layers); }},
         {"ComboBox9",
          [](const TPMData& d) {
-             return RebarName(d.Continuous.StemWall.HorBarSize, d.Square.RebarFamily, d.Units);
+             return BarSizeText(d, d.Continuous.StemWall.HorBarSize);
          }},
         {"ComboBox10",
          [](const TPMData& d) {
-             return RebarName(d.Continuous.Footing.FootBarSize, d.Square.RebarFamily, d.Units);
+             return BarSizeText(d, d.Continuous.Footing.FootBarSize);
          }},
         {"ComboBox11",
          [](const TPMData& d) {
-             return RebarName(d.Continuous.Footing.StBarSize, d.Square.RebarFamily, d.Units);
+             return BarSizeText(d, d.Continuous.Footing.StBarSize);
          }},
         {"chkUseReinforcement",
          [](const TPMData& d) -> std::string { return d.Square.UseSquareReinforcement ? "Yes" : "No"; }},
