@@ -44,6 +44,8 @@ bool TNumericEdit::AcceptsKey(QChar key, const QString& text)
 
 void TNumericEdit::SetFailing(bool failing)
 {
+    if (failing == Failing_)
+        return;  // a palette change restyles the edit: only when the colour changes
     Failing_ = failing;
     QPalette p = palette();
     p.setColor(QPalette::Text, failing ? QColor(Qt::red) : QPalette().color(QPalette::Text));
