@@ -6,6 +6,7 @@ PELMARK_PACKAGES=(
   libturbojpeg0-dev libzip-dev nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
+  clang-format
 )
 
 pelmark_install_deps() {

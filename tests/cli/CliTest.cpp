@@ -8,6 +8,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <map>
+#include <nlohmann/json.hpp>
+
 #include "core/PMClasses.h"
 
 namespace {
@@ -123,6 +126,32 @@ TEST_F(CliTest, ShowPrintsNaNAsNull)
     const TRun shown = Run("show " + Quote(project));
     ASSERT_EQ(shown.Status, 0) << shown.Err;
     EXPECT_NE(shown.Out.find("\"QultTerzaghi\": null"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The display command prints the second and third load combinations of the English example, as
+// the window shows them (figures of the shipped example: LC2 driving force 248.0 plf, sliding
+// ratio 8.62, overturning SF 9.14; LC3 driving force 290.2 plf, toe pressure 1489 psf).
+TEST_F(CliTest, DisplayPrintsEveryLoadCombination)
+{
+    const TRun run = Run("display '" + std::string(PELMARK_BIN_DIR) + "/Example English Units.kpm'");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const nlohmann::json model = nlohmann::json::parse(run.Out);
+    std::map<std::string, std::pair<std::string, std::string>> cells;
+    for (const auto& section : model["results"])
+        for (const auto& row : section["rows"])
+            for (const auto& cell : row["cells"])
+                cells[cell["control"]] = {cell["text"], cell["verdict"]};
+    EXPECT_EQ(cells["Edit_CRR2_2"].first, "248.0");
+    EXPECT_EQ(cells["Edit_CRR2_3"], (std::pair<std::string, std::string>{"8.62", "pass"}));
+    EXPECT_EQ(cells["Edit_CRR2_7"].first, "9.14");
+    EXPECT_EQ(cells["Edit_CRR3_2"].first, "290.2");
+    EXPECT_EQ(cells["Edit_CRR3_28"], (std::pair<std::string, std::string>{"1489", "pass"}));
+    EXPECT_EQ(model["results"][0]["name"], "pnlBearingCapacity");
+    EXPECT_EQ(Run("display").Status, 2);
 }
 
 }  // namespace
