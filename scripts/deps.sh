@@ -8,6 +8,7 @@ PELMARK_PACKAGES=(
   xvfb xauth fonts-dejavu-core
   openssl
   fonts-liberation2 poppler-utils
+  clang-format
 )
 
 pelmark_install_deps() {

@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 source scripts/deps.sh
 pelmark_install_deps
 
+# The layout of every C++ file follows .clang-format.
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 jobs=$(nproc)
 # A compiler cache, where the machine has one, makes repeated builds of several checkouts cheap.
 if command -v ccache >/dev/null 2>&1; then export CMAKE_CXX_COMPILER_LAUNCHER=ccache; fi

@@ -122,15 +122,3 @@ void TFileSink::Commit()
         throw EFileError(FileErrorText("Cannot create file", FShownPath, ec.message()));
     }
 }
-
-void TFailingSink::Write(const std::uint8_t* data, std::size_t size)
-{
-    const std::size_t room = FLimit - FWritten;
-    if (size > room) {
-        FTarget.Write(data, room);
-        FWritten = FLimit;
-        throw EFileError(FileErrorText("Cannot write file", "(test sink)", ENOSPC));
-    }
-    FTarget.Write(data, size);
-    FWritten += size;
-}

@@ -118,6 +118,7 @@ std::string FormatInput(Real value, int tag, const TInputLimitsTable& limits)
     return FormatFixed(value, digits);
 }
 
+
 Real ParseInput(const std::string& text, int tag, double minimum, double maximum)
 {
     return ParseInput(text, tag, minimum, maximum, *gActive);

@@ -113,3 +113,36 @@ bool HorizontalReinforcementCheckPasses(const TPMData& record)
 {
     return record.Continuous.StemWall.RhoHor >= MinimumHorizontalRatio(record);
 }
+
+bool TContinuousChecks::AllPass() const
+{
+    for (const TCombinationChecks& c : Combinations)
+        for (TVerdict v : {c.Sliding, c.Overturning, c.Eccentricity, c.ToePressure, c.HeelPressure})
+            if (v == TVerdict::Fail)
+                return false;
+    for (TVerdict v : {MomentUtilization, ShearUtilization, FootingMoment, FootingRatio, VerticalReinforcement,
+                       HorizontalReinforcement})
+        if (v == TVerdict::Fail)
+            return false;
+    return true;
+}
+
+TContinuousChecks ContinuousChecks(const TPMData& record)
+{
+    TContinuousChecks c;
+    for (int n = 0; n < 3; ++n) {
+        TCombinationChecks& lc = c.Combinations[static_cast<std::size_t>(n)];
+        lc.Sliding = VerdictOf(SlidingCheckPasses(record, n));
+        lc.Overturning = VerdictOf(OverturningCheckPasses(record, n));
+        lc.Eccentricity = VerdictOf(EccentricityCheckPasses(record, n));
+        lc.ToePressure = VerdictOf(ToePressureCheckPasses(record, n));
+        lc.HeelPressure = VerdictOf(HeelPressureCheckPasses(record, n));
+    }
+    c.MomentUtilization = VerdictOf(MomentUtilizationCheckPasses(record));
+    c.ShearUtilization = VerdictOf(ShearUtilizationCheckPasses(record));
+    c.FootingMoment = VerdictOf(FootingMomentCheckPasses(record));
+    c.FootingRatio = VerdictOf(FootingRatioCheckPasses(record));
+    c.VerticalReinforcement = VerdictOf(VerticalReinforcementCheckPasses(record));
+    c.HorizontalReinforcement = VerdictOf(HorizontalReinforcementCheckPasses(record));
+    return c;
+}

@@ -2,7 +2,10 @@
 // them. `combination` indexes TContinuousData::LoadCases (lcWind, lcSeismic, lcGeneral).
 #pragma once
 
+#include <array>
+
 #include "core/Globals.h"
+#include "core/Verdict.h"
 
 class TPMData;
 
@@ -31,3 +34,28 @@ Real MinimumVerticalRatio(const TPMData& record);
 Real MinimumHorizontalRatio(const TPMData& record);
 bool VerticalReinforcementCheckPasses(const TPMData& record);    // RhoVert >= its minimum
 bool HorizontalReinforcementCheckPasses(const TPMData& record);  // RhoHor >= its minimum
+
+// The verdicts of one load combination (a member of TContinuousChecks).
+struct TCombinationChecks {
+    TVerdict Sliding = TVerdict::NotApplicable;
+    TVerdict Overturning = TVerdict::NotApplicable;
+    TVerdict Eccentricity = TVerdict::NotApplicable;
+    TVerdict ToePressure = TVerdict::NotApplicable;
+    TVerdict HeelPressure = TVerdict::NotApplicable;
+};
+
+// Every check of the continuous footing at once, from the functions above.
+struct TContinuousChecks {
+    std::array<TCombinationChecks, 3> Combinations;  // lcWind, lcSeismic, lcGeneral
+    TVerdict MomentUtilization = TVerdict::NotApplicable;
+    TVerdict ShearUtilization = TVerdict::NotApplicable;
+    TVerdict FootingMoment = TVerdict::NotApplicable;
+    TVerdict FootingRatio = TVerdict::NotApplicable;
+    TVerdict VerticalReinforcement = TVerdict::NotApplicable;    // wall minimum, ACI 318-19 Table 11.6.1
+    TVerdict HorizontalReinforcement = TVerdict::NotApplicable;
+
+    bool AllPass() const;
+};
+
+// The checks of the results held in the record; the record is not changed.
+TContinuousChecks ContinuousChecks(const TPMData& record);

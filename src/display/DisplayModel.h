@@ -7,10 +7,9 @@
 #include <string_view>
 #include <vector>
 
-class TPMData;
+#include "core/Verdict.h"  // TVerdict: how a value is judged, whatever view shows it
 
-// A verdict of the model: how a value is judged, whatever view shows it.
-enum class TVerdict { NotApplicable, Pass, Fail };
+class TPMData;
 
 // One value of a row, as the window shows it in one control.
 struct TDisplayCell {
@@ -25,6 +24,8 @@ struct TDisplayRow {
     std::string Hint;
     std::vector<TDisplayCell> Cells;  // one per column; fewer when the row spans
     bool Visible = true;
+    std::string Control;  // a row without cells (a note or a group title): its label; else empty
+    int Page = 0;         // the load-combination tab (1 to 3) the row sits on; 0 for none
 };
 
 struct TDisplaySection {
@@ -38,10 +39,15 @@ struct TDisplaySection {
 struct TDisplayModel {
     std::vector<TDisplaySection> Inputs;   // the input column, top to bottom
     std::vector<TDisplaySection> Results;  // the result column, top to bottom
+    bool BearingDiagramVisible = true;     // the "BEARING DIAGRAM" tabs
 
     // The section of either column with this name, or nullptr.
     const TDisplaySection* FindSection(std::string_view name) const;
 };
 
-// The display model of a computed record; the record is not changed.
+// The display model of a computed record; the record is not changed. Texts follow the limits
+// table of the record's own unit system, whatever table is active.
 TDisplayModel BuildDisplayModel(const TPMData& record);
+
+// The text of a verdict: "pass", "fail" or "n/a".
+const char* VerdictName(TVerdict verdict);

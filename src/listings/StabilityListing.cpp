@@ -2,6 +2,7 @@
 // bearing lengths and % bearing area, every number with 2 decimals.
 #include <cmath>
 
+#include "analysis/StabilityVerdicts.h"
 #include "core/NumberFormat.h"
 #include "core/PMClasses.h"
 #include "listings/ComputationListing.h"
@@ -36,7 +37,7 @@ std::string SafetyTag(Real factor)
 {
     if (IsNaN(factor))
         return "";
-    if (factor >= 1.5L)
+    if (factor >= kMinStabilitySafetyFactor)
         return "(>= 1.5)";
     if (factor >= 1)
         return "(>= 1 & <= 1.5)";

@@ -39,6 +39,9 @@ TCheckIconLabel::TCheckIconLabel(const QString& name, QWidget* parent) : QLabel(
 
 void TCheckIconLabel::SetPass(bool pass)
 {
-    Tag_ = pass ? ciPass : ciFail;
+    const int tag = pass ? ciPass : ciFail;
+    if (tag == Tag_ && !pixmap().isNull())
+        return;
+    Tag_ = tag;
     setPixmap(CheckIconPixmap(Tag_));
 }

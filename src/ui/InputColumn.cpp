@@ -74,8 +74,6 @@ int TInputColumn::PlaceRow(const TRowSpec& row, QWidget* parent, int top, int ca
         edit->setGeometry(editLeft, top, kEditWidth, kRowHeight);
         if (*row.Hint)
             edit->SetHint(row.Hint);
-        if (row.Kind == TRowKind::Result)
-            edit->setProperty("field", row.Field);
         unitLabel(edit);
         break;
     }

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "ui/PanelRows.h"
+#include "display/PanelRows.h"
 #include "ui/SectionPanel.h"
 #include "ui/UnitLabels.h"
 

@@ -19,7 +19,11 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <stdexcept>
+
 #include "core/Globals.h"
+#include "display/DisplayModel.h"
+#include "ui/IconSet.h"
 #include "ui/Computations.h"
 #include "ui/DiagramImage.h"
 #include "ui/InputColumn.h"
@@ -27,12 +31,8 @@
 #include "ui/PageControl.h"
 #include "ui/Platform.h"
 #include "ui/RecentProjects.h"
-#include "ui/RecordFields.h"
 #include "ui/ResultColumn.h"
-#if __has_include("diagrams/LoadingIllustration.h") && defined(PELMARK_HAVE_DIAGRAMS)
 #include "diagrams/LoadingIllustration.h"
-#define PELMARK_HAVE_LOADING_ILLUSTRATION 1
-#endif
 
 namespace {
 constexpr int kDesignClientWidth = 790;
@@ -62,6 +62,7 @@ TfrmPMMain::TfrmPMMain(QWidget* parent) : QMainWindow(parent)
     font.setPointSize(8);
     setFont(font);
     BuildWindow();
+    IndexControls();
 
     // 1. Qt paints the keyboard cues itself: no repainter is needed.
     // 2. The rebar-size lists are filled from the active table when first shown.
@@ -78,7 +79,7 @@ TfrmPMMain::TfrmPMMain(QWidget* parent) : QMainWindow(parent)
     LoadWindowPlacement();
     // 6. The record.
     Data_ = std::make_unique<TPMData>();
-    BindResults();
+    BindDisplay();
     // 7. The hint window.
     HintWindow_ = new QLabel(this, Qt::ToolTip);
     HintWindow_->setObjectName("HintWindow");
@@ -92,7 +93,6 @@ TfrmPMMain::TfrmPMMain(QWidget* parent) : QMainWindow(parent)
     QDir().mkpath(DocumentsFolder_);
     ConnectInputs();
     ConnectCommands();
-    qApp->installEventFilter(this);
     // 9. New. 10. The first sections open.
     Guarded([this] { FileNewExecute(); });
     InputSection("pnlGeneralData")->Expand(true);
@@ -101,7 +101,6 @@ TfrmPMMain::TfrmPMMain(QWidget* parent) : QMainWindow(parent)
 
 TfrmPMMain::~TfrmPMMain()
 {
-    qApp->removeEventFilter(this);
     Data_.reset();
     SaveWindowPlacement();
 }
@@ -170,9 +169,7 @@ void TfrmPMMain::BuildWindow()
         Images_[i] = new TDiagramImage(imageNames[i], Diagrams_->Page(i));
         Diagrams_->Page(i)->layout()->addWidget(Images_[i]);
     }
-#ifdef PELMARK_HAVE_LOADING_ILLUSTRATION
     Images_[2]->SetImage(LoadingIllustration());
-#endif
     Results_->Pages()->setFixedWidth(TResultColumn::kWidth);
     for (int page = TResultColumn::pgDiagram; page <= TResultColumn::pgContinuous; ++page)
         Results_->Pages()->setTabVisible(page, false);
@@ -221,24 +218,70 @@ void TfrmPMMain::ConnectInputs()
     Results_->StabilityLink()->installEventFilter(this);
 }
 
-void TfrmPMMain::BindResults()
+void TfrmPMMain::IndexControls()
 {
-    ResultBindings_.clear();
-    for (TNumericEdit* edit : findChildren<TNumericEdit*>()) {
-        const QString field = edit->property("field").toString();
-        if (!edit->IsResult() || field.isEmpty())
-            continue;
-        QString section;
-        for (QWidget* w = edit->parentWidget(); w; w = w->parentWidget())
-            if (qobject_cast<TSectionPanel*>(w)) {
-                section = w->objectName();
-                break;
-            }
-        ResultBindings_.push_back({edit, FindRealField(*Data_, field.toStdString()), section});
+    Controls_.clear();
+    installEventFilter(this);
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (!w->objectName().isEmpty() && !Controls_.contains(w->objectName()))
+            Controls_.insert(w->objectName(), w);
+        // Wheel, Enter, dropped files, the logo and the links: the window handles them for
+        // each of its own controls, not for the whole application.
+        w->installEventFilter(this);
     }
 }
 
-TNumericEdit* TfrmPMMain::Edit(const QString& name) const { return findChild<TNumericEdit*>(name); }
+QObject* TfrmPMMain::NamedControl(const QString& name) const
+{
+    QObject* control = Controls_.value(name);
+    if (!control)
+        throw std::logic_error("The window has no control " + name.toStdString());
+    return control;
+}
+
+TNumericEdit* TfrmPMMain::Edit(const QString& name) const { return Control<TNumericEdit>(name); }
+
+void TfrmPMMain::BindDisplay()
+{
+    InputEdits_.clear();
+    for (const TInputField& input : InputCatalogue()) {
+        TNumericEdit* edit = Edit(QString::fromStdString(input.Control));
+        if (!edit)
+            throw std::logic_error("The input " + input.Path + " has no edit");
+        InputEdits_.push_back({&input, edit});
+    }
+    const TDisplayModel model = BuildDisplayModel(*Data_);
+    const auto bind = [this](const std::vector<TDisplaySection>& sections, TScrollBox* box) {
+        std::vector<TSectionTarget> targets;
+        for (const TDisplaySection& section : sections) {
+            TSectionTarget target{nullptr, {}, {}, false};
+            for (TSectionPanel* panel : box->Sections())
+                if (panel->objectName() == QString::fromStdString(section.Name))
+                    target.Panel = panel;
+            if (!target.Panel)
+                throw std::logic_error("The window has no section " + section.Name);
+            for (int r = 0; r < static_cast<int>(section.Rows.size()); ++r) {
+                const TDisplayRow& row = section.Rows[r];
+                if (!row.Control.empty() && row.Cells.empty())
+                    if (auto* label = qobject_cast<QLabel*>(NamedControl(QString::fromStdString(row.Control))))
+                        target.Labels.push_back({label, r});
+                for (int c = 0; c < static_cast<int>(row.Cells.size()); ++c) {
+                    auto* edit = qobject_cast<TNumericEdit*>(NamedControl(QString::fromStdString(row.Cells[c].Control)));
+                    if (!edit || !edit->IsResult())
+                        continue;  // inputs, lists and boxes are shown through their own steps
+                    const QString iconName = edit->property("icon").toString();
+                    auto* icon = iconName.isEmpty() ? nullptr : Control<TCheckIconLabel>(iconName);
+                    target.HasIcons = target.HasIcons || icon;
+                    target.Cells.push_back({edit, icon, r, c});
+                }
+            }
+            targets.push_back(std::move(target));
+        }
+        return targets;
+    };
+    InputTargets_ = bind(model.Inputs, Inputs_->ScrollBox());
+    ResultTargets_ = bind(model.Results, Results_->ScrollBox());
+}
 
 TSectionPanel* TfrmPMMain::InputSection(const QString& name) const { return Inputs_->Section(name); }
 TSectionPanel* TfrmPMMain::ResultSection(const QString& name) const { return Results_->Section(name); }

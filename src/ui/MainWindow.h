@@ -3,11 +3,13 @@
 // record (ReadInputs), recompute and show everything (Recalculate), and run the commands.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
 #include <vector>
 
+#include "core/InputCatalogue.h"
 #include "core/PMClasses.h"
 #include "ui/SectionPanel.h"
 #include "ui/UnitLabels.h"
@@ -21,7 +23,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class TCheckIconLabel;
 class TDiagramColumn;
+struct TDisplayModel;
 class TDiagramImage;
 class TfrmComputations;
 class TInputColumn;
@@ -100,9 +104,11 @@ public:
     TfrmComputations* BuildStabilityListing();
     TfrmComputations* BuildBearingListing();
 
-    // Controls by their layout name.
-    template <class T> T* Control(const QString& name) const { return findChild<T*>(name); }
+    // Controls by their layout name, from the table made when the window was built; a name the
+    // window does not have raises.
+    template <class T> T* Control(const QString& name) const { return qobject_cast<T*>(NamedControl(name)); }
     TNumericEdit* Edit(const QString& name) const;
+    QObject* NamedControl(const QString& name) const;
 
     // The event boundary: runs a handler and shows an error it raises in a message box.
     template <class F> void Guarded(F&& handler);
@@ -146,19 +152,18 @@ private:
     void ShowLogoFromRecord();
     bool HandleFileDrag(QEvent* event);
     void ConnectInputs();
-    void BindResults();
+    void IndexControls();
+    void BindDisplay();
+    void ShowDisplayModel(const TDisplayModel& model);
+    void SetSectionHeaderIcons(const TDisplayModel& model);
+    void SetResultVisibility(const TDisplayModel& model);
     void ShowError(const std::exception& error);
     void LayoutLogo();
     void EmptyRebarLists();
     void FillRebarLists();
     QList<QComboBox*> RebarLists() const;
     void FootingLengthFollowsShape();
-    void ShowInputs(const QString& sectionName);
-    void ShowResults(const QString& sectionName);
-    void ShowSquareChecks();
-    void ShowContinuousChecks();
-    void SetSectionHeaderIcons();
-    void SetResultVisibility();
+    void ShowInputs(TInputSection section);
     bool WheelOverColumn(QWheelEvent* event);
 
     std::unique_ptr<TPMData> Data_;
@@ -188,12 +193,31 @@ private:
     QTimer* UpdateTimer_ = nullptr;
     bool ShownOnce_ = false;
 
-    struct TResultBinding {
+    QHash<QString, QObject*> Controls_;  // every named control of the window
+
+    // Where the display model is shown, resolved once when the window is built: the cells of
+    // both columns in the model's order, the rows that are labels, and the section panels.
+    struct TCellTarget {
         TNumericEdit* Edit;
-        Real* Field;  // nullptr while the record has no such field
-        QString Section;
+        TCheckIconLabel* Icon;  // the cell's verdict icon, or nullptr for a verdict by text colour
+        int Row, Cell;          // in the model's section
     };
-    std::vector<TResultBinding> ResultBindings_;
+    struct TLabelTarget {
+        QLabel* Label;
+        int Row;
+    };
+    struct TSectionTarget {
+        TSectionPanel* Panel;
+        std::vector<TCellTarget> Cells;    // the result cells (inputs are shown through the catalogue)
+        std::vector<TLabelTarget> Labels;  // rows without cells that carry a label
+        bool HasIcons = false;
+    };
+    std::vector<TSectionTarget> InputTargets_, ResultTargets_;
+    struct TInputTarget {
+        const TInputField* Field;
+        TNumericEdit* Edit;
+    };
+    std::vector<TInputTarget> InputEdits_;
 };
 
 template <class F> void TfrmPMMain::Guarded(F&& handler)

@@ -17,9 +17,7 @@
 #include "ui/MainWindow.h"
 #include "ui/Platform.h"
 #include "update/MakerAddresses.h"
-#ifdef PELMARK_HAVE_DIAGRAMS
 #include "diagrams/DiagramDraw.h"
-#endif
 
 namespace {
 
@@ -168,13 +166,11 @@ void TfrmPMMain::imgDiagClick(TDiagramImage* image)
     if (image == Images_[2]) {
         picture = image->Image();  // the loading illustration at its own size
     } else if (image == Images_[0] || image == Images_[1]) {
-#ifdef PELMARK_HAVE_DIAGRAMS
         // Drawn again at the large size, so lines and text grow with it.
         const QScreen* screen = this->screen();
         const QSize workArea = screen ? screen->availableGeometry().size() : QSize(1024, 768);
         picture = QImage(ZoomBitmapSize(workArea), QImage::Format_RGB32);
         DrawDiagramToBitmap(picture, *Data_, image == Images_[0]);
-#endif
     }
     ShowImgZoom(this, picture);
 }

@@ -21,30 +21,12 @@
 #include "ui/NumericEdit.h"
 #include "ui/PageControl.h"
 #include "ui/ResultColumn.h"
-#if __has_include("design/SquareFootingChecks.h")
-#include "design/SquareFootingChecks.h"
-#define PELMARK_HAVE_SQUARE_CHECKS 1
-#endif
-#ifdef PELMARK_HAVE_DIAGRAMS
 #include "diagrams/DiagramDraw.h"
-#endif
+#include "display/DisplayModel.h"
 
 namespace {
 
 const QDate kDayZero(1899, 12, 30);
-
-constexpr const char* kSafetyFactorEdits[] = {"Edit97", "Edit98", "Edit99", "Edit100", "Edit101"};
-constexpr const char* kCornerPressureEdits[] = {"Edit105", "Edit106", "Edit107", "Edit108"};
-
-bool IsSafetyFactorEdit(const QString& name)
-{
-    for (const char* n : kSafetyFactorEdits)
-        if (name == n)
-            return true;
-    return false;
-}
-
-Real ZeroForNaN(Real v) { return IsNaN(v) ? 0 : v; }
 
 void SelectSilently(QComboBox* list, int index)
 {
@@ -81,34 +63,12 @@ void TfrmPMMain::FillRebarLists()
     }
 }
 
-void TfrmPMMain::ShowInputs(const QString& sectionName)
+void TfrmPMMain::ShowInputs(TInputSection section)
 {
     TPMData& d = *Data_;
-    for (const TInputField& input : InputCatalogue()) {
-        TNumericEdit* edit = Edit(QString::fromStdString(input.Control));
-        TSectionPanel* section = qobject_cast<TSectionPanel*>(edit->parentWidget());
-        for (QWidget* w = edit->parentWidget(); w && !section; w = w->parentWidget())
-            section = qobject_cast<TSectionPanel*>(w);
-        if (section && section->objectName() == sectionName)
-            ShowInput(edit, input.Field(d));
-    }
-}
-
-void TfrmPMMain::ShowResults(const QString& sectionName)
-{
-    for (const TResultBinding& b : ResultBindings_) {
-        if (b.Section != sectionName)
-            continue;
-        if (!b.Field) {
-            SetTextSilently(b.Edit, {});
-            continue;
-        }
-        Real value = *b.Field;
-        // A factor of safety above 10 shows as 10.
-        if (!IsNaN(value) && IsSafetyFactorEdit(b.Edit->objectName()))
-            value = MinValid({10, value});
-        ShowInput(b.Edit, value);
-    }
+    for (const TInputTarget& input : InputEdits_)
+        if (input.Field->Section == section)
+            ShowInput(input.Edit, input.Field->Field(d));
 }
 
 void TfrmPMMain::Recalculate()
@@ -146,33 +106,18 @@ void TfrmPMMain::Recalculate()
     SelectSilently(Control<QComboBox>("ComboBox2"), d.Shape);
 
     // 4. The bearing inputs.
-    ShowInputs("pnlGeneralData");
+    ShowInputs(TInputSection::GeneralData);
 
     // 5. The compute-all cycle; an error leaves the results of the previous run on show.
     d.ComputeAll();
 
-    // 6. Bearing results.
-    ShowResults("pnlBearingCapacity");
-    Control<QLabel>("Label64")->setText(d.Shape == shContinuous ? "Allowable Wall Load (P/b)"
-                                                                 : "Allowable Column Load (P)");
+    // 6.-9., 12., 16. Every result, its verdict and what is visible, from the display model; the
+    // inputs are shown in their documented steps around it.
+    const TDisplayModel model = BuildDisplayModel(d);
+    ShowDisplayModel(model);
 
-    // 7.-9. Stability inputs, results and colours.
-    ShowInputs("pnlStabilityAnalysis");
-    ShowResults("pnlStabilityResults");
-    for (const char* name : kSafetyFactorEdits) {
-        const Real* field = nullptr;
-        for (const TResultBinding& b : ResultBindings_)
-            if (b.Edit->objectName() == name)
-                field = b.Field;
-        Edit(name)->SetFailing(!field || IsNaN(*field) || *field < 1.5);
-    }
-    for (const char* name : kCornerPressureEdits) {
-        const Real* field = nullptr;
-        for (const TResultBinding& b : ResultBindings_)
-            if (b.Edit->objectName() == name)
-                field = b.Field;
-        Edit(name)->SetFailing(!field || IsNaN(*field) || !(*field < d.Stability.QAllowStab));
-    }
+    // 7. The stability inputs.
+    ShowInputs(TInputSection::StabilityAnalysis);
 
     // 10. The design switches.
     for (auto [name, value] : {std::pair{"chkUseReinforcement", d.Square.UseSquareReinforcement},
@@ -195,22 +140,19 @@ void TfrmPMMain::Recalculate()
                                             d.Square.FootingBarSize));
     }
     SelectSilently(Control<QComboBox>("ComboBox3"), d.Square.RebarFamily);
-    ShowInputs("pnlSquareReinforcement");
-    ShowInputs("pnlLoading");
-    ShowResults("pnlLoading");
-    ShowResults("pnlSquareResults");
-    ShowSquareChecks();
+    ShowInputs(TInputSection::SquareReinforcement);
+    ShowInputs(TInputSection::Loading);
 
     // 13.-14. What applies to the shape and the switches, in design order.
-    SetResultVisibility();
+    SetResultVisibility(model);
     StackPanels(Inputs_->ScrollBox(), InputPanels_);
     StackPanels(Results_->ScrollBox(), ResultPanels_);
 
     // 15.-16. The continuous footing.
-    ShowInputs("pnlContinuousReinforcement");
-    ShowInputs("pnlLoadCombinations");
-    ShowInputs("pnlGeotechnical");
-    ShowInputs("pnlStemWallAndFooting");
+    ShowInputs(TInputSection::ContinuousReinforcement);
+    ShowInputs(TInputSection::LoadCombinations);
+    ShowInputs(TInputSection::GeotechnicalProperties);
+    ShowInputs(TInputSection::StemWallAndFooting);
     SelectSilently(Control<QComboBox>("ComboBox8"), std::clamp(d.Continuous.StemWall.Layers - 1, 0, 1));
     for (auto [name, designation] : {std::pair{"ComboBox7", d.Continuous.StemWall.VertBarSize},
                                      std::pair{"ComboBox9", d.Continuous.StemWall.HorBarSize},
@@ -222,116 +164,75 @@ void TfrmPMMain::Recalculate()
             items.push_back(list->itemText(i).toStdString());
         SelectSilently(list, RebarItemIndex(items, designation));
     }
-    ShowResults("pnlLoadCombinations");
-    ShowResults("pnlContinuousResults");
-    ShowResults("pnlStemWallResults");
-    ShowResults("pnlFootingResults");
-    ShowContinuousChecks();
 
     // 17.-19. Header icons, diagrams, alignment.
-    SetSectionHeaderIcons();
+    SetSectionHeaderIcons(model);
     DrawDiagrams();
     Inputs_->ScrollBox()->Realign();
     Results_->ScrollBox()->Realign();
 }
 
-void TfrmPMMain::ShowSquareChecks()
+void TfrmPMMain::ShowDisplayModel(const TDisplayModel& model)
 {
-    TPMData& d = *Data_;
-    const TSquareFootingData& s = d.Square;
-    if (d.Square.Fy == 0)
-        d.Square.Fy = 0.001;
-#ifdef PELMARK_HAVE_SQUARE_CHECKS
-    const TSquareFootingChecks checks = SquareFootingChecks(d);
-    Edit("Edit71")->SetFailing(!checks.QService);
-    Edit("Edit75")->SetFailing(!checks.Rho1);
-    Edit("Edit76")->SetFailing(!checks.Rho2);
-    Edit("Edit77")->SetFailing(!checks.Spacing1);
-    Edit("Edit78")->SetFailing(!checks.Spacing2);
-#endif
-    Edit("Edit81")->SetFailing(!(s.Mu1 <= s.PhiMn1));
-    Edit("Edit82")->SetFailing(!(s.Mu2 <= s.PhiMn2));
-    Edit("Edit85")->SetFailing(!(s.Vu1 <= s.PhiVc1 || s.Vu1 == 0));
-    Edit("Edit86")->SetFailing(!(s.Vu2 <= s.PhiVc2 || s.Vu2 == 0));
-    Control<QLabel>("Label149")->setVisible(s.Vu1 == 0);
-    Control<QLabel>("Label160")->setVisible(s.Vu2 == 0);
-}
-
-void TfrmPMMain::ShowContinuousChecks()
-{
-    const TPMData& d = *Data_;
-    const TContinuousData& c = d.Continuous;
-    auto icon = [this](const QString& name, bool pass) { Control<TCheckIconLabel>(name)->SetPass(pass); };
-    const Real allowable = d.Units == usSI ? c.QAll : c.QAll * 1000;
-    for (int n = 1; n <= 3; ++n) {
-        const TLoadCase& lc = c.LoadCases[n - 1];
-        icon(QString("imCR%1_1").arg(n), ZeroForNaN(lc.SlidingRatio) > 1);
-        icon(QString("imCR%1_2").arg(n), ZeroForNaN(lc.OTSafety) > 1);
-        icon(QString("imCR%1_3").arg(n), ZeroForNaN(lc.Eccentricity) < c.W / 6);
-        icon(QString("imCR%1_7").arg(n), ZeroForNaN(lc.ToePressure) < allowable);
-        icon(QString("imCR%1_8").arg(n), ZeroForNaN(lc.HeelPressure) < allowable);
-        Edit(QString("Edit_CRR%1_8").arg(n))
-            ->SetHint(QString("Within kern if e < %1 ft").arg(QString::fromStdString(FormatFixed(c.W / 6, 2))));
-    }
-    icon("imCR_4", c.StemWall.MomentUtilization < 99.99L);
-    icon("imCR_5", c.StemWall.ShearUtilization < 99.99L);
-    icon("imCR_7", std::fabs(c.Footing.RhoFoot) > 0.18L && std::fabs(c.Footing.RhoFoot) < 1.15L);
-    icon("imCR_6", std::fabs(c.Footing.PhiMnFoot) > std::fabs(c.Footing.MuFoot));
-}
-
-void TfrmPMMain::SetSectionHeaderIcons()
-{
-    for (TSectionPanel* section : Results_->ScrollBox()->Sections()) {
-        bool any = false, allPass = true;
-        const std::function<void(QWidget*)> collect = [&](QWidget* parent) {
-            for (QObject* o : parent->children()) {
-                if (auto* icon = qobject_cast<TCheckIconLabel*>(o); icon && !icon->isHidden()) {
-                    any = true;
-                    allPass = allPass && icon->Tag() == ciPass;
-                } else if (auto* panel = qobject_cast<QWidget*>(o);
-                           panel && panel != section->Header() && !panel->isHidden() && !qobject_cast<QLabel*>(o)) {
-                    collect(panel);
-                }
+    const auto show = [](const std::vector<TDisplaySection>& sections, const std::vector<TSectionTarget>& targets) {
+        for (std::size_t i = 0; i < targets.size(); ++i) {
+            const TDisplaySection& section = sections[i];
+            for (const TCellTarget& target : targets[i].Cells) {
+                const TDisplayRow& row = section.Rows[target.Row];
+                const TDisplayCell& cell = row.Cells[target.Cell];
+                ShowWholeText(target.Edit, QString::fromStdString(cell.Text));
+                if (target.Icon)
+                    target.Icon->SetPass(cell.Verdict != TVerdict::Fail);
+                else
+                    target.Edit->SetFailing(cell.Verdict == TVerdict::Fail);
+                if (target.Edit->Hint().toStdString() != row.Hint)
+                    target.Edit->SetHint(QString::fromStdString(row.Hint));
             }
-        };
-        collect(section);
-        section->HeaderIcon()->setVisible(any);
-        if (any)
-            section->HeaderIcon()->setPixmap(CheckIconPixmap(allPass ? ciPass : ciFail));
+            for (const TLabelTarget& label : targets[i].Labels)
+                label.Label->setVisible(section.Rows[label.Row].Visible);
+        }
+    };
+    show(model.Inputs, InputTargets_);
+    show(model.Results, ResultTargets_);
+    // The allowable load's caption follows the shape.
+    const TDisplaySection& bearing = model.Results.front();
+    Control<QLabel>("Label64")->setText(QString::fromStdString(bearing.Rows.back().Caption));
+}
+
+void TfrmPMMain::SetSectionHeaderIcons(const TDisplayModel& model)
+{
+    for (std::size_t i = 0; i < ResultTargets_.size(); ++i) {
+        const TSectionTarget& target = ResultTargets_[i];
+        bool allPass = true;
+        for (const TCellTarget& cell : target.Cells)
+            if (cell.Icon)
+                allPass = allPass && model.Results[i].Rows[cell.Row].Cells[cell.Cell].Verdict != TVerdict::Fail;
+        target.Panel->HeaderIcon()->setVisible(target.HasIcons);
+        if (target.HasIcons)
+            target.Panel->HeaderIcon()->setPixmap(CheckIconPixmap(allPass ? ciPass : ciFail));
     }
 }
 
-void TfrmPMMain::SetResultVisibility()
+void TfrmPMMain::SetResultVisibility(const TDisplayModel& model)
 {
-    const TPMData& d = *Data_;
-    const bool stability = d.Shape != shContinuous;
-    const bool square = d.Square.UseSquareReinforcement != 0;
-    const bool continuous = d.Continuous.UseContinuousReinforcement != 0;
-    InputSection("pnlStabilityAnalysis")->setVisible(stability);
-    ResultSection("pnlStabilityResults")->setVisible(stability);
+    for (const auto& [sections, targets] : {std::pair{&model.Inputs, &InputTargets_},
+                                            std::pair{&model.Results, &ResultTargets_}})
+        for (std::size_t i = 0; i < targets->size(); ++i)
+            (*targets)[i].Panel->setVisible((*sections)[i].Visible);
     TPageControl* pages = Results_->Pages();
-    pages->setTabVisible(TResultColumn::pgBearing, pages->isTabVisible(TResultColumn::pgDiagram) && stability);
-    Diagrams_->Pages()->setTabVisible(TDiagramColumn::pgBearing, stability);
-    for (const char* name : {"pnlSquareReinforcement", "pnlLoading"})
-        InputSection(name)->setVisible(square);
-    ResultSection("pnlSquareResults")->setVisible(square);
-    for (const char* name : {"pnlContinuousReinforcement", "pnlLoadCombinations", "pnlGeotechnical",
-                             "pnlStemWallAndFooting"})
-        InputSection(name)->setVisible(continuous);
-    for (const char* name : {"pnlContinuousResults", "pnlStemWallResults", "pnlFootingResults"})
-        ResultSection(name)->setVisible(continuous);
+    pages->setTabVisible(TResultColumn::pgBearing,
+                         pages->isTabVisible(TResultColumn::pgDiagram) && model.BearingDiagramVisible);
+    Diagrams_->Pages()->setTabVisible(TDiagramColumn::pgBearing, model.BearingDiagramVisible);
 }
 
 void TfrmPMMain::DrawDiagrams()
 {
-#ifdef PELMARK_HAVE_DIAGRAMS
     for (int i = 0; i < 2; ++i) {
         TDiagramImage* image = Images_[i];
         QImage bitmap(image->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
         DrawDiagramToBitmap(bitmap, *Data_, i == 0);
         image->SetImage(bitmap);
     }
-#endif
 }
 
 void TfrmPMMain::PageControlChange() { DrawDiagrams(); }

@@ -1,6 +1,9 @@
 #include "ui/NumericEdit.h"
 
+#include <algorithm>
+
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
@@ -41,6 +44,8 @@ bool TNumericEdit::AcceptsKey(QChar key, const QString& text)
 
 void TNumericEdit::SetFailing(bool failing)
 {
+    if (failing == Failing_)
+        return;  // a palette change restyles the edit: only when the colour changes
     Failing_ = failing;
     QPalette p = palette();
     p.setColor(QPalette::Text, failing ? QColor(Qt::red) : QPalette().color(QPalette::Text));
@@ -103,4 +108,27 @@ Real ReadInput(TNumericEdit* edit, double minimum, double maximum)
     if (value != converted)
         ShowInput(edit, value);
     return value;
+}
+
+void ShowWholeText(TNumericEdit* edit, const QString& text)
+{
+    if (edit->text() == text)
+        return;
+    SetTextSilently(edit, text);
+    // A long value is set smaller, and beyond that its edit grows to the right: a number is never
+    // cut at its left edge, where its leading digits are.
+    QFont font = edit->font();
+    const QFont normal = edit->parentWidget() ? edit->parentWidget()->font() : font;
+    font.setPointSizeF(normal.pointSizeF());
+    const int room = edit->property("roomWidth").isValid() ? edit->property("roomWidth").toInt() : edit->width();
+    if (!edit->property("roomWidth").isValid())
+        edit->setProperty("roomWidth", room);
+    const int frame = 8;  // the frame and the text margins of the edit
+    const qreal smallest = normal.pointSizeF() * 0.7;
+    while (QFontMetrics(font).horizontalAdvance(text) + frame > room && font.pointSizeF() - 0.5 >= smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    edit->setFont(font);
+    const int needed = QFontMetrics(font).horizontalAdvance(text) + frame;
+    edit->resize(std::max(room, needed), edit->height());
+    edit->setCursorPosition(0);
 }

@@ -44,5 +44,8 @@ void ShowInput(TNumericEdit* edit, Real value);
 // Reads an edit with ParseInput (its tag, the explicit bounds; 0 = none); a corrected value is
 // written back into the edit.
 Real ReadInput(TNumericEdit* edit, double minimum = 0, double maximum = 0);
+// Shows a result's text whole: the text is set smaller when it is wider than the edit, and the
+// edit grows when even that is not enough. No change notification.
+void ShowWholeText(TNumericEdit* edit, const QString& text);
 // Sets a control's text without change notification.
 void SetTextSilently(QLineEdit* edit, const QString& text);

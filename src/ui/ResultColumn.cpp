@@ -24,10 +24,10 @@ constexpr int kValueWidth = 48;
 
 // A long caption is set a little smaller so that it fits beside its unit label; its text stays
 // whole, since the report prints the captions the window shows.
-void FitCaption(QLabel* caption, int width)
+void FitCaption(QLabel* caption, int width, qreal smallestScale = 0.8)
 {
     QFont font = caption->font();
-    const qreal smallest = font.pointSizeF() * 0.8;
+    const qreal smallest = font.pointSizeF() * smallestScale;
     while (QFontMetrics(font).horizontalAdvance(caption->text()) > width && font.pointSizeF() - 0.5 >= smallest)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     caption->setFont(font);
@@ -89,6 +89,7 @@ void TResultColumn::BuildSection(const TResultSectionSpec& spec)
         bold.setBold(true);
         title->setFont(bold);
         title->setGeometry(kValueLeft + c * kValuePitch, top, kValuePitch, kRowHeight);
+        FitCaption(title, kValuePitch - 4, 0.6);  // "LC2: Seismic" stays whole beside its neighbour
     }
     top += kRowPitch;
     for (const TResultRowSpec& row : spec.Rows) {
@@ -110,10 +111,10 @@ void TResultColumn::BuildSection(const TResultSectionSpec& spec)
         for (int c = 0; c < 3 && row.Controls[c]; ++c) {
             auto* edit = new TNumericEdit(row.Controls[c], row.Tag, true, section);
             edit->setGeometry(kValueLeft + c * kValuePitch, top, kValueWidth, kRowHeight);
-            edit->setProperty("field", row.Fields[c]);
             if (*row.Hint)
                 edit->SetHint(row.Hint);
             if (row.Icons[c]) {
+                edit->setProperty("icon", row.Icons[c]);
                 auto* icon = new TCheckIconLabel(row.Icons[c], section);
                 icon->move(kValueLeft + c * kValuePitch + kValueWidth + 2, top + 2);
             }

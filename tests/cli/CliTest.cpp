@@ -8,6 +8,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <map>
+#include <nlohmann/json.hpp>
+
 #include "core/PMClasses.h"
 
 namespace {
@@ -206,6 +209,33 @@ TEST_F(CliTest, ConvertWritesTheProjectInTheOtherUnits)
 
     EXPECT_EQ(Run("convert " + example + " " + Quote(si)).Status, 2);
     EXPECT_EQ(Run("convert " + example + " " + Quote(si) + " --to metric").Status, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// The display command prints the second and third load combinations of the English example, as
+// the window shows them (the hand calculation of the shipped example in ContinuousExampleTest: LC2
+// driving force 920.0 plf, sliding ratio 1.870, overturning SF 1.820; LC3 driving force 962.18 plf,
+// toe pressure 2066.9 psf).
+TEST_F(CliTest, DisplayPrintsEveryLoadCombination)
+{
+    const TRun run = Run("display '" + std::string(PELMARK_BIN_DIR) + "/Example English Units.kpm'");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const nlohmann::json model = nlohmann::json::parse(run.Out);
+    std::map<std::string, std::pair<std::string, std::string>> cells;
+    for (const auto& section : model["results"])
+        for (const auto& row : section["rows"])
+            for (const auto& cell : row["cells"])
+                cells[cell["control"]] = {cell["text"], cell["verdict"]};
+    EXPECT_EQ(cells["Edit_CRR2_2"].first, "920.0");
+    EXPECT_EQ(cells["Edit_CRR2_3"], (std::pair<std::string, std::string>{"1.87", "pass"}));
+    EXPECT_EQ(cells["Edit_CRR2_7"].first, "1.82");
+    EXPECT_EQ(cells["Edit_CRR3_2"].first, "962.2");
+    EXPECT_EQ(cells["Edit_CRR3_28"], (std::pair<std::string, std::string>{"2067", "pass"}));
+    EXPECT_EQ(model["results"][0]["name"], "pnlBearingCapacity");
+    EXPECT_EQ(Run("display").Status, 2);
 }
 
 }  // namespace

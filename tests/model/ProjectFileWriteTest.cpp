@@ -18,6 +18,7 @@
 #include "core/Extended80.h"
 #include "core/PMClasses.h"
 #include "core/Units.h"
+#include "support/FailingSink.h"
 
 namespace fs = std::filesystem;
 

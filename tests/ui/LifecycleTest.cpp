@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "WindowFixture.h"
+#include "core/Units.h"
 #include "ui/Pedastals.h"
 
 namespace {
@@ -147,11 +148,16 @@ TEST_F(TWindowTest, ConfirmedPedestalsMarkModifiedAndRecompute)
         dialog->Edit(6)->setText("-50");
         dialog->accept();
     });
+    D().Stability.FSOverturningX = -1;  // a stale value the confirmed dialog must replace
     W().btnPedestalsClick();
     EXPECT_EQ(D().Stability.PedestalCount, 1);
     EXPECT_EQ(D().Stability.Pedestals[0].PzD, -50);
     EXPECT_TRUE(W().Modified());
-    EXPECT_NE(Edit("Edit97")->text(), "");
+    // The cycle ran again: the factor is recomputed and shown as the results display shows it.
+    EXPECT_NE(D().Stability.FSOverturningX, -1);
+    const Real shown = IsNaN(D().Stability.FSOverturningX) ? D().Stability.FSOverturningX
+                                                           : std::min<Real>(10, D().Stability.FSOverturningX);
+    EXPECT_EQ(Edit("Edit97")->text().toStdString(), FormatInput(shown, 15));
 }
 
 }  // namespace

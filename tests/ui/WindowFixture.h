@@ -1,6 +1,7 @@
 // A main window on the scripted platform, started as a new user would start it.
 #pragma once
 
+#include <QApplication>
 #include <QComboBox>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -29,14 +30,20 @@ protected:
     TNumericEdit* Edit(const char* name) { return Window_->Edit(name); }
     QComboBox* List(const char* name) { return Window_->Control<QComboBox>(name); }
 
-    // Types a text over the edit's content and leaves the edit.
+    // Enters the edit, types a text over its content and leaves it with Tab, as the user does: the
+    // edit commits through its real focus change.
     void Type(const char* name, const QString& text)
     {
         TNumericEdit* edit = Edit(name);
+        Window_->activateWindow();
+        QApplication::setActiveWindow(Window_.get());
+        edit->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(edit->hasFocus()) << name;
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
-        Window_->Guarded([&] { Window_->InputExit(edit); });
+        QTest::keyClick(edit, Qt::Key_Tab);
+        ASSERT_FALSE(edit->hasFocus()) << name << " kept the focus";
     }
     // Chooses a list item as the user does (the change handling runs).
     void Choose(const char* name, int index) { List(name)->setCurrentIndex(index); }

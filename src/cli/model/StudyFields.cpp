@@ -4,21 +4,22 @@
 
 #include "cli/model/RecordPaths.h"
 #include "core/PMClasses.h"
+#include "analysis/StabilityVerdicts.h"
 #include "design/ContinuousChecks.h"
 #include "design/SquareFootingChecks.h"
 #include "design/SquareFootingDesign.h"
 
 namespace {
 
-using TVerdict = std::function<std::optional<bool>(const TPMData&)>;
+using TVerdictOf = std::function<std::optional<bool>(const TPMData&)>;
 
 struct TNamedVerdict {
     std::string Name;
-    TVerdict Passes;  // nullopt: not applicable
+    TVerdictOf Passes;  // nullopt: not applicable
 };
 
 // A square footing check applies when the design ran for this record.
-TVerdict SquareCheck(bool TSquareFootingChecks::*check)
+TVerdictOf SquareCheck(bool TSquareFootingChecks::*check)
 {
     return [check](const TPMData& r) -> std::optional<bool> {
         if (!SquareFootingDesignApplies(r))
@@ -27,7 +28,18 @@ TVerdict SquareCheck(bool TSquareFootingChecks::*check)
     };
 }
 
-TVerdict ContinuousCheck(std::function<bool(const TPMData&)> check)
+// A stability verdict of the model; not applicable where the model says so.
+TVerdictOf StabilityCheck(TVerdict (*verdict)(const TStabilityChecks&))
+{
+    return [verdict](const TPMData& r) -> std::optional<bool> {
+        const TVerdict v = verdict(StabilityChecks(r));
+        if (v == TVerdict::NotApplicable)
+            return std::nullopt;
+        return v == TVerdict::Pass;
+    };
+}
+
+TVerdictOf ContinuousCheck(std::function<bool(const TPMData&)> check)
 {
     return [check](const TPMData& r) -> std::optional<bool> {
         if (r.Continuous.UseContinuousReinforcement == 0)
@@ -55,7 +67,23 @@ std::vector<TNamedVerdict> BuildVerdicts()
         {"Square.Checks.Moment2", SquareCheck(&C::Moment2)},
         {"Square.Checks.Shear1", SquareCheck(&C::Shear1)},
         {"Square.Checks.Shear2", SquareCheck(&C::Shear2)},
+        {"Square.Checks.Punch", SquareCheck(&C::Punch)},
+        {"Square.Checks.Bearing", SquareCheck(&C::Bearing)},
+        {"Square.Checks.Development1", SquareCheck(&C::Development1)},
+        {"Square.Checks.Development2", SquareCheck(&C::Development2)},
+        {"Stability.Checks.OverturningX", StabilityCheck([](const TStabilityChecks& c) { return c.OverturningX; })},
+        {"Stability.Checks.OverturningY", StabilityCheck([](const TStabilityChecks& c) { return c.OverturningY; })},
+        {"Stability.Checks.SlidingX", StabilityCheck([](const TStabilityChecks& c) { return c.SlidingX; })},
+        {"Stability.Checks.SlidingY", StabilityCheck([](const TStabilityChecks& c) { return c.SlidingY; })},
+        {"Stability.Checks.Uplift", StabilityCheck([](const TStabilityChecks& c) { return c.Uplift; })},
     };
+    for (std::size_t k = 0; k < 4; ++k)
+        v.push_back({"Stability.Checks.P" + std::to_string(k + 1), [k](const TPMData& r) -> std::optional<bool> {
+                         const TVerdict verdict = StabilityChecks(r).Corners[k];
+                         if (verdict == TVerdict::NotApplicable)
+                             return std::nullopt;
+                         return verdict == TVerdict::Pass;
+                     }});
     using TCombinationCheck = bool (*)(const TPMData&, int);
     const std::pair<const char*, TCombinationCheck> perCombination[] = {
         {"Sliding", SlidingCheckPasses},           {"Overturning", OverturningCheckPasses},
@@ -70,6 +98,8 @@ std::vector<TNamedVerdict> BuildVerdicts()
     v.push_back({"Continuous.Checks.ShearUtilization", ContinuousCheck(ShearUtilizationCheckPasses)});
     v.push_back({"Continuous.Checks.FootingMoment", ContinuousCheck(FootingMomentCheckPasses)});
     v.push_back({"Continuous.Checks.FootingRatio", ContinuousCheck(FootingRatioCheckPasses)});
+    v.push_back({"Continuous.Checks.VerticalReinforcement", ContinuousCheck(VerticalReinforcementCheckPasses)});
+    v.push_back({"Continuous.Checks.HorizontalReinforcement", ContinuousCheck(HorizontalReinforcementCheckPasses)});
     return v;
 }
 
@@ -116,6 +146,14 @@ std::vector<std::string> GoverningResults()
         "Square.Vu1",
         "Square.PhiVc2",
         "Square.Vu2",
+        "Square.VuPunch",
+        "Square.PhiVcPunch",
+        "Square.PuColumn",
+        "Square.PhiBearing",
+        "Square.DevLength1",
+        "Square.DevAvail1",
+        "Square.DevLength2",
+        "Square.DevAvail2",
     };
     for (int c = 0; c < 3; ++c)
         for (const char* name : {"SlidingRatio", "OTSafety", "Eccentricity", "ToePressure", "HeelPressure"})
@@ -152,7 +190,7 @@ TStudyField ResolveStudyField(const std::string& name)
 {
     for (const TNamedVerdict& verdict : Verdicts())
         if (verdict.Name == name) {
-            const TVerdict passes = verdict.Passes;
+            const TVerdictOf passes = verdict.Passes;
             return {name, [passes](const TPMData& r) -> std::string {
                         const std::optional<bool> pass = passes(r);
                         return !pass ? "null" : *pass ? "true" : "false";

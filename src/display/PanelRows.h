@@ -1,10 +1,20 @@
 // Rows of the window's section panels, described as data: what each row shows and which control,
-// limits tag, unit label and hint it carries. The panels are built from these tables.
+// limits tag, unit label and hint it carries, and the record field and verdict of each result.
+// The display model and the window's panels are built from these tables. No Qt here.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/Units.h"
+#include "core/Verdict.h"
+
+class TPMData;
+struct TDesignChecks;
+
+// A typed reference to a Real result of the record, and to the verdict of a value.
+using TFieldRef = Real (*)(const TPMData&);
+using TVerdictRef = TVerdict (*)(const TDesignChecks&);
 
 constexpr int kNoUnit = -1;
 
@@ -23,9 +33,10 @@ struct TRowSpec {
     const char* Control;
     int Unit = kNoUnit;        // a TUnitKind, or kNoUnit
     const char* Hint = "";
-    const char* Field = "";    // result rows: the record field (see RecordFields.h)
+    TFieldRef Field = nullptr; // result rows: the record field
     int Tag = 0;               // result rows: the limits tag that sets the decimals
     const char* Items = "";    // list rows
+    TVerdictRef Verdict = nullptr;  // result rows: the verdict shown as the text colour, if any
 };
 
 struct TSectionSpec {
@@ -46,15 +57,25 @@ inline constexpr const char* kLoadCombinationNames[3] = {
 };
 
 // A row of the result column: up to three values side by side, each with an optional icon.
+// A value with an icon shows its verdict by the icon, one without by its text colour.
 struct TResultRowSpec {
     const char* Caption;
     const char* Controls[3];
-    const char* Fields[3];
+    TFieldRef Fields[3];
     int Tag;
     int Unit = kNoUnit;
     const char* Icons[3] = {nullptr, nullptr, nullptr};
     const char* Hint = "";
+    TVerdictRef Verdicts[3] = {nullptr, nullptr, nullptr};
+    bool SafetyFactor = false;  // a factor of safety above kSafetyFactorCap shows as the cap
+    // Rows whose caption, unit or hint follow the record (nullptr: the fixed one above).
+    std::string (*CaptionOf)(const TPMData&) = nullptr;
+    int (*UnitOf)(const TPMData&) = nullptr;
+    std::string (*HintOf)(const TPMData&) = nullptr;
 };
+
+// The largest factor of safety shown; a larger one shows as this.
+inline constexpr Real kSafetyFactorCap = 10;
 
 struct TResultSectionSpec {
     const char* Name;

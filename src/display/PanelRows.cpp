@@ -1,9 +1,18 @@
-#include "ui/PanelRows.h"
+#include "display/PanelRows.h"
 
 #include <deque>
 #include <string>
 
+#include "core/NumberFormat.h"
+#include "core/PMClasses.h"
+#include "display/DesignChecks.h"
+
 namespace {
+
+// A result field of the record, and a verdict of the design checks.
+#define F(expr) [](const TPMData& d) -> Real { return d.expr; }
+#define V(expr) [](const TDesignChecks& c) -> TVerdict { return c.expr; }
+#define VB(expr) [](const TDesignChecks& c) -> TVerdict { return VerdictOf(c.expr); }
 
 using K = TRowKind;
 using U = TUnitKind;
@@ -20,8 +29,8 @@ std::vector<TSectionSpec> BuildInputSections()
         {"pnlGeneralData",
          "General Data",
          {
-             {K::List, "Units", "ComboBox1", kNoUnit, "", "", 0, "English|SI"},
-             {K::List, "Ftng. Shape", "ComboBox2", kNoUnit, "", "", 0, "Continuous|Square|Circle|Rectangle"},
+             {K::List, "Units", "ComboBox1", kNoUnit, "", nullptr, 0, "English|SI"},
+             {K::List, "Ftng. Shape", "ComboBox2", kNoUnit, "", nullptr, 0, "Continuous|Square|Circle|Rectangle"},
              {K::Input, "Ftng. Width (B)", "Edit1", u(U::Length)},
              {K::Input, "Ftng. Length (L)", "Edit2", u(U::Length)},
              {K::Input, "Ftng. Depth (Df)", "Edit3", u(U::Length)},
@@ -51,8 +60,8 @@ std::vector<TSectionSpec> BuildInputSections()
         {"pnlSquareReinforcement",
          "Square Reinforcement",
          {
-             {K::List, "Rebar Sizes", "ComboBox3", kNoUnit, "", "", 0, "US|European|Canadian"},
-             {K::List, "Footing Rebar Size", "ComboBox4", kNoUnit, "", "", 0, "#3|#4"},
+             {K::List, "Rebar Sizes", "ComboBox3", kNoUnit, "", nullptr, 0, "US|European|Canadian"},
+             {K::List, "Footing Rebar Size", "ComboBox4", kNoUnit, "", nullptr, 0, "#3|#4"},
              {K::Input, "Concrete Strength (f'c)", "Edit61", u(U::Strength)},
              {K::Input, "Rebar Strength (Fy)", "Edit58", u(U::Strength)},
              {K::Input, "Footing Dimension 1", "Edit59", u(U::SmallLength)},
@@ -72,8 +81,8 @@ std::vector<TSectionSpec> BuildInputSections()
              {K::Input, "Parallel to Dim 2", "Edit69"},
              {K::Input, "Allow. Net Bear. Cap.", "Edit70", u(U::StressKsf)},
              {K::Note, "Induced Soil Pressure", ""},
-             {K::Result, "Service Level", "Edit71", u(U::StressKsf), "", "Square.QService", 76},
-             {K::Result, "ACI load factors", "Edit72", u(U::StressKsf), "", "Square.QFactored", 76},
+             {K::Result, "Service Level", "Edit71", u(U::StressKsf), "", F(Square.QService), 76, "", VB(Square.QService)},
+             {K::Result, "ACI load factors", "Edit72", u(U::StressKsf), "", F(Square.QFactored), 76},
          }},
         {"pnlContinuousReinforcement",
          "Continuous Reinforcement",
@@ -108,23 +117,23 @@ std::vector<TSectionSpec> BuildInputSections()
          "Stem Wall and Footing Design",
          {
              {K::Note, "Vertical", ""},
-             {K::List, "Rebar Size", "ComboBox7", kNoUnit, "", "", 0, "#3|#4"},
+             {K::List, "Rebar Size", "ComboBox7", kNoUnit, "", nullptr, 0, "#3|#4"},
              {K::List, "Number of Layers", "ComboBox8", kNoUnit,
-              "One or two layers of vertical reinforcement in the stem wall", "", 0, "1|2"},
+              "One or two layers of vertical reinforcement in the stem wall", nullptr, 0, "1|2"},
              {K::Input, "Clear Cover", "Edit_CR18", u(U::SmallLength),
               "If only one layer of vertical reinforcement, it will be assumed placed centrally. If the stem "
               "wall is CMU, the clear cover must be at least the shell thickness"},
              {K::Input, "Bar Spacing", "Edit_CR19", u(U::Length),
               "If stem wall is CMU, the spacing should be a multiple of the cell spacing"},
              {K::Note, "Horizontal", ""},
-             {K::List, "Rebar Size", "ComboBox9", kNoUnit, "", "", 0, "#3|#4"},
+             {K::List, "Rebar Size", "ComboBox9", kNoUnit, "", nullptr, 0, "#3|#4"},
              {K::Input, "Bar Spacing", "Edit_CR20", u(U::Length)},
              {K::Note, "Footing", ""},
-             {K::List, "Rebar Size", "ComboBox10", kNoUnit, kHintFootingBars, "", 0, "#3|#4"},
+             {K::List, "Rebar Size", "ComboBox10", kNoUnit, kHintFootingBars, nullptr, 0, "#3|#4"},
              {K::Input, "Clear Cover", "Edit_CR21", u(U::SmallLength)},
              {K::Input, "Bar Spacing", "Edit_CR22", u(U::Length)},
              {K::Note, "Shrinkage and Temperature Steel", ""},
-             {K::List, "Rebar Size", "ComboBox11", kNoUnit, kHintFootingBars, "", 0, "#3|#4"},
+             {K::List, "Rebar Size", "ComboBox11", kNoUnit, kHintFootingBars, nullptr, 0, "#3|#4"},
              {K::Input, "Clear Cover", "Edit_CR23", u(U::SmallLength)},
              {K::Input, "Bar Spacing", "Edit_CR24", u(U::Length)},
          }},
@@ -150,9 +159,9 @@ std::vector<TRowSpec> BuildLoadRows(int n)
         rows.push_back({K::Input, "Lateral Height (Vht)", name(7), u(U::Length), kHintLateralHeight});
     } else {
         // Combination 3 takes its lateral dead load and height from the wind force.
-        rows.push_back({K::Result, "Lateral DL (Vdl)", name(6), u(U::LineLoad), "", "Continuous.LoadCases[2].Vdl", 55});
+        rows.push_back({K::Result, "Lateral DL (Vdl)", name(6), u(U::LineLoad), "", F(Continuous.LoadCases[2].Vdl), 55});
         rows.push_back({K::Result, "Lateral Height (Vht)", name(7), u(U::Length), kHintLateralHeight,
-                        "Continuous.LoadCases[2].Vht", 56});
+                        F(Continuous.LoadCases[2].Vht), 56});
     }
     if (n == 1) {
         rows.push_back({K::Input, "Design Windspeed (V)", name(8), u(U::Speed)});
@@ -166,23 +175,23 @@ std::vector<TRowSpec> BuildLoadRows(int n)
                         "to ASCE 7 Fig 29.4-1 and consider separate designs at the end regions if appropriate"});
         rows.push_back({K::Result, "Velocity Pressure (qz)", name(12), u(U::Pressure),
                         "Per ASCE 7 eqn 29.3-1, with Kd of 0.85 per ASCE 7 Table 26.6-1",
-                        "Continuous.LoadCases[0]/Qz", 61});
+                        F(Continuous.LoadCases[0].Qz), 61});
         rows.push_back({K::Result, "Wind Force (WF)", name(13), u(U::LineLoad),
                         "Per ASCE 7 eqn 29 assuming Gust Factor of 0.85 per 26.9.1 and Cf of 1.35 (Wall length "
                         "greater than 4x the wall height, otherwise see ASCE 7 Fig 29.4-1. Conservatively, both "
                         "positive and negative pressures act on the lower grade face",
-                        "Continuous.LoadCases[0]/WF", 62});
+                        F(Continuous.LoadCases[0].WF), 62});
         rows.push_back({K::Result, "Wind Force Ht (WFht)", name(14), u(U::Length), kHintForceHeight,
-                        "Continuous.LoadCases[0]/WFht", 63});
+                        F(Continuous.LoadCases[0].WFht), 63});
     } else if (n == 2) {
         rows.push_back({K::Input, "Short Period Acc. (Sds)", name(8), kNoUnit,
                         "Short-Period, Design, spectral acceleration, per ASCE 7 ch 11"});
         rows.push_back({K::Result, "Seismic Lateral (Fp)", name(9), u(U::LineLoad),
                         "Per ASCE 7 12.11.1 assuming importance category I or II, note that the minimum design "
                         "force for the wall anchorages is larger, per ASCE 7 12.11.2.1",
-                        "Continuous.LoadCases[1]/Fp", 65});
+                        F(Continuous.LoadCases[1].Fp), 65});
         rows.push_back({K::Result, "Seismic Force Ht (Sht)", name(10), u(U::Length), kHintForceHeight,
-                        "Continuous.LoadCases[1]/Sht", 66});
+                        F(Continuous.LoadCases[1].Sht), 66});
     }
     return rows;
 }
@@ -198,110 +207,139 @@ constexpr int kRatio = 40;      // 4 decimals
 constexpr int kWhole = 74, kOne = 75, kTwo = 76, kThree = 77;
 
 #define LC3(prefix, suffix) {prefix "1_" suffix, prefix "2_" suffix, prefix "3_" suffix}
-#define LCF(field) {"Continuous.LoadCases[0]/" field, "Continuous.LoadCases[1]/" field, "Continuous.LoadCases[2]/" field}
+#define LCF(field) {F(Continuous.LoadCases[0].field), F(Continuous.LoadCases[1].field), F(Continuous.LoadCases[2].field)}
+#define LCV(check) {V(Continuous.Combinations[0].check), V(Continuous.Combinations[1].check), V(Continuous.Combinations[2].check)}
+
+// The allowable load is per unit length for a continuous footing.
+std::string AllowableLoadCaption(const TPMData& d)
+{
+    return d.Shape == shContinuous ? "Allowable Wall Load (P/b)" : "Allowable Column Load (P)";
+}
+int AllowableLoadUnit(const TPMData& d) { return u(d.Shape == shContinuous ? U::LineLoadKip : U::ForceKip); }
+std::string KernHint(const TPMData& d) { return "Within kern if e < " + FormatFixed(d.Continuous.W / 6, 2) + " ft"; }
 
 std::vector<TResultSectionSpec> BuildResultSections()
 {
-    return {
+    std::vector<TResultSectionSpec> sections = {
         {"pnlBearingCapacity",
          "Bearing Capacity",
          {"Terzaghi", "Vesic"},
          {
-             {"Nc", {"Edit9", "Edit34"}, {"NcTerzaghi", "NcVesic"}, kFactor},
-             {"Nq", {"Edit10", "Edit35"}, {"NqTerzaghi", "NqVesic"}, kFactor},
-             {"Ny", {"Edit11", "Edit36"}, {"NGammaTerzaghi", "NGammaVesic"}, kFactor},
-             {"Ultimate Bearing Capacity (q ult)", {"Edit12", "Edit37"}, {"QultTerzaghi", "QultVesic"}, kCapacity,
+             {"Nc", {"Edit9", "Edit34"}, {F(NcTerzaghi), F(NcVesic)}, kFactor},
+             {"Nq", {"Edit10", "Edit35"}, {F(NqTerzaghi), F(NqVesic)}, kFactor},
+             {"Ny", {"Edit11", "Edit36"}, {F(NGammaTerzaghi), F(NGammaVesic)}, kFactor},
+             {"Ultimate Bearing Capacity (q ult)", {"Edit12", "Edit37"}, {F(QultTerzaghi), F(QultVesic)}, kCapacity,
               u(U::Pressure)},
-             {"Allowable Bearing Capacity (q all)", {"Edit13", "Edit38"}, {"QallTerzaghi", "QallVesic"}, kCapacity,
+             {"Allowable Bearing Capacity (q all)", {"Edit13", "Edit38"}, {F(QallTerzaghi), F(QallVesic)}, kCapacity,
               u(U::Pressure)},
-             {"", {"Edit40", "Edit41"}, {"AllowLoadTerzaghi", "AllowLoadVesic"}, kLoad, u(U::ForceKip)},
+             {"", {"Edit40", "Edit41"}, {F(AllowLoadTerzaghi), F(AllowLoadVesic)}, kLoad, u(U::ForceKip)},
          }},
         {"pnlStabilityResults",
          "Stability Analysis",
          {"x", "y"},
          {
-             {"Overturning, FS(ot)", {"Edit97", "Edit98"}, {"Stability.FSOverturningX", "Stability.FSOverturningY"},
-              kSafety},
-             {"Sliding, FS(slid)", {"Edit99", "Edit100"}, {"Stability.FSSlidingX", "Stability.FSSlidingY"}, kSafety},
-             {"Uplift, FS(uplift)", {"Edit101"}, {"Stability.FSUplift"}, kSafety},
-             {"Bearing area", {"Edit102"}, {"Stability.BearingAreaPct"}, kSafety, u(U::Percent)},
-             {"P1", {"Edit105"}, {"Stability.P1"}, kPressure, u(U::StressKsf)},
-             {"P2", {"Edit106"}, {"Stability.P2"}, kPressure, u(U::StressKsf)},
-             {"P3", {"Edit107"}, {"Stability.P3"}, kPressure, u(U::StressKsf)},
-             {"P4", {"Edit108"}, {"Stability.P4"}, kPressure, u(U::StressKsf)},
-             {"Max. Soil Pressure", {"Edit103", "Edit104"}, {"Stability.QGross", "Stability.QNet"}, kPressure,
+             {"Overturning, FS(ot)", {"Edit97", "Edit98"}, {F(Stability.FSOverturningX), F(Stability.FSOverturningY)},
+              kSafety, kNoUnit, {nullptr, nullptr, nullptr}, "", {V(Stability.OverturningX), V(Stability.OverturningY)}, true},
+             {"Sliding, FS(slid)", {"Edit99", "Edit100"}, {F(Stability.FSSlidingX), F(Stability.FSSlidingY)}, kSafety,
+              kNoUnit, {nullptr, nullptr, nullptr}, "", {V(Stability.SlidingX), V(Stability.SlidingY)}, true},
+             {"Uplift, FS(uplift)", {"Edit101"}, {F(Stability.FSUplift)}, kSafety, kNoUnit, {nullptr, nullptr, nullptr}, "",
+              {V(Stability.Uplift)}, true},
+             {"Bearing area", {"Edit102"}, {F(Stability.BearingAreaPct)}, kSafety, u(U::Percent)},
+             {"P1", {"Edit105"}, {F(Stability.P1)}, kPressure, u(U::StressKsf), {nullptr, nullptr, nullptr}, "",
+              {V(Stability.Corners[0])}},
+             {"P2", {"Edit106"}, {F(Stability.P2)}, kPressure, u(U::StressKsf), {nullptr, nullptr, nullptr}, "",
+              {V(Stability.Corners[1])}},
+             {"P3", {"Edit107"}, {F(Stability.P3)}, kPressure, u(U::StressKsf), {nullptr, nullptr, nullptr}, "",
+              {V(Stability.Corners[2])}},
+             {"P4", {"Edit108"}, {F(Stability.P4)}, kPressure, u(U::StressKsf), {nullptr, nullptr, nullptr}, "",
+              {V(Stability.Corners[3])}},
+             {"Max. Soil Pressure", {"Edit103", "Edit104"}, {F(Stability.QGross), F(Stability.QNet)}, kPressure,
               u(U::StressKsf)},
          }},
         {"pnlSquareResults",
          "Square Reinforcement",
          {"Dim 1", "Dim 2"},
          {
-             {"Eff. Depth for Rebar", {"Edit73", "Edit74"}, {"Square.EffDepth1", "Square.EffDepth2"}, kSquare,
+             {"Eff. Depth for Rebar", {"Edit73", "Edit74"}, {F(Square.EffDepth1), F(Square.EffDepth2)}, kSquare,
               u(U::SmallLength)},
-             {"Reinforcement Ratio", {"Edit75", "Edit76"}, {"Square.Rho1", "Square.Rho2"}, kRatio},
-             {"Rebar Spacing", {"Edit77", "Edit78"}, {"Square.BarSpacing1", "Square.BarSpacing2"}, kSquare,
-              u(U::SmallLength)},
-             {"Design Moment", {"Edit79", "Edit80"}, {"Square.PhiMn1", "Square.PhiMn2"}, kSquare, u(U::MomentKft)},
-             {"Ultimate Moment", {"Edit81", "Edit82"}, {"Square.Mu1", "Square.Mu2"}, kSquare, u(U::MomentKft)},
-             {"Design Shear", {"Edit83", "Edit84"}, {"Square.PhiVc1", "Square.PhiVc2"}, kSquare, u(U::ForceKip)},
-             {"Ultimate Shear", {"Edit85", "Edit86"}, {"Square.Vu1", "Square.Vu2"}, kSquare, u(U::ForceKip)},
+             {"Reinforcement Ratio", {"Edit75", "Edit76"}, {F(Square.Rho1), F(Square.Rho2)}, kRatio, kNoUnit, {nullptr, nullptr, nullptr},
+              "", {VB(Square.Rho1), VB(Square.Rho2)}},
+             {"Rebar Spacing", {"Edit77", "Edit78"}, {F(Square.BarSpacing1), F(Square.BarSpacing2)}, kSquare,
+              u(U::SmallLength), {nullptr, nullptr, nullptr}, "", {VB(Square.Spacing1), VB(Square.Spacing2)}},
+             {"Design Moment", {"Edit79", "Edit80"}, {F(Square.PhiMn1), F(Square.PhiMn2)}, kSquare, u(U::MomentKft)},
+             {"Ultimate Moment", {"Edit81", "Edit82"}, {F(Square.Mu1), F(Square.Mu2)}, kSquare, u(U::MomentKft),
+              {nullptr, nullptr, nullptr}, "", {VB(Square.Moment1), VB(Square.Moment2)}},
+             {"Design Shear", {"Edit83", "Edit84"}, {F(Square.PhiVc1), F(Square.PhiVc2)}, kSquare, u(U::ForceKip)},
+             {"Ultimate Shear", {"Edit85", "Edit86"}, {F(Square.Vu1), F(Square.Vu2)}, kSquare, u(U::ForceKip),
+              {nullptr, nullptr, nullptr}, "", {VB(Square.Shear1), VB(Square.Shear2)}},
          }},
         {"pnlContinuousResults",
          "Continuous Reinforcement",
          {"LC1: Wind", "LC2: Seismic", "LC3: General"},
          {
-             {"Resisting Forces", LC3("Edit_CRR", "1"), LCF("Resisting"), kOne, u(U::LineLoad)},
-             {"Driving Forces", LC3("Edit_CRR", "2"), LCF("Driving"), kOne, u(U::LineLoad)},
-             {"Sliding Check", LC3("Edit_CRR", "3"), LCF("SlidingRatio"), kTwo, kNoUnit, LC3("imCR", "1"),
-              "Note that >1.0 is safe, as the appropriate load factors were used"},
-             {"Stabilizing Weight", LC3("Edit_CRR", "4"), LCF("StabWeight"), kOne, u(U::LineLoad)},
-             {"Stabilizing Moment", LC3("Edit_CRR", "5"), LCF("StabMoment"), kOne, u(U::LineMoment)},
-             {"Overturning Moment", LC3("Edit_CRR", "6"), LCF("OTMoment"), kOne, u(U::LineMoment)},
-             {"Overturning SF", LC3("Edit_CRR", "7"), LCF("OTSafety"), kTwo, kNoUnit, LC3("imCR", "2"),
-              "Note that SF >1.0 is safe, as the appropriate load factors were used"},
-             {"Eccentricity", LC3("Edit_CRR", "8"), LCF("Eccentricity"), kThree, u(U::Length), LC3("imCR", "3")},
+             {"Resisting Forces", LC3("Edit_CRR", "1"), LCF(Resisting), kOne, u(U::LineLoad)},
+             {"Driving Forces", LC3("Edit_CRR", "2"), LCF(Driving), kOne, u(U::LineLoad)},
+             {"Sliding Check", LC3("Edit_CRR", "3"), LCF(SlidingRatio), kTwo, kNoUnit, LC3("imCR", "1"),
+              "Note that >1.0 is safe, as the appropriate load factors were used", LCV(Sliding)},
+             {"Stabilizing Weight", LC3("Edit_CRR", "4"), LCF(StabWeight), kOne, u(U::LineLoad)},
+             {"Stabilizing Moment", LC3("Edit_CRR", "5"), LCF(StabMoment), kOne, u(U::LineMoment)},
+             {"Overturning Moment", LC3("Edit_CRR", "6"), LCF(OTMoment), kOne, u(U::LineMoment)},
+             {"Overturning SF", LC3("Edit_CRR", "7"), LCF(OTSafety), kTwo, kNoUnit, LC3("imCR", "2"),
+              "Note that SF >1.0 is safe, as the appropriate load factors were used", LCV(Overturning)},
+             {"Eccentricity", LC3("Edit_CRR", "8"), LCF(Eccentricity), kThree, u(U::Length), LC3("imCR", "3"), "",
+              LCV(Eccentricity)},
          }},
         {"pnlStemWallResults",
          "Stem Wall Design",
          {"LC1: Wind", "LC2: Seismic", "LC3: General"},
          {
-             {"Area of Steel (As)", {"Edit_CRR9"}, {"Continuous/AsVert"}, kThree, u(U::SteelArea)},
-             {"Reinforcement ratio (rho)", {"Edit_CRR10"}, {"Continuous/RhoVert"}, kTwo, u(U::Percent)},
-             {"Max Axial Strength (PhiPn max)", {"Edit_CRR11"}, {"Continuous/PhiPnMax"}, kOne, u(U::LineLoad)},
-             {"Nominal Moment Strength (PhiMn)", {"Edit_CRR12"}, {"Continuous/PhiMn0"}, kOne, u(U::LineMoment)},
-             {"Nominal Shear Strength (PhiVn)", {"Edit_CRR13"}, {"Continuous/PhiVn"}, kOne, u(U::LineLoad)},
-             {"Mu", LC3("Edit_CRR", "14"), LCF("Mu"), kOne, u(U::LineMoment)},
-             {"Pu", LC3("Edit_CRR", "15"), LCF("Pu"), kOne, u(U::LineLoad)},
-             {"Vu", LC3("Edit_CRR", "16"), LCF("Vu"), kOne, u(U::LineLoad)},
-             {"Moment Utilization", {"Edit_CRR17"}, {"Continuous/MomentUtilization"}, kOne, u(U::Percent),
-              {"imCR_4"}},
-             {"Shear Utilization", {"Edit_CRR18"}, {"Continuous/ShearUtilization"}, kOne, u(U::Percent),
-              {"imCR_5"}},
-             {"Reinforcement ratio (rho)", {"Edit_CRR19"}, {"Continuous/RhoHor"}, kTwo, u(U::Percent)},
-             {"Stem wall Modulus of Elasticity (Ec)", {"Edit_CRR20"}, {"Continuous/Ec"}, kWhole, u(U::Strength)},
-             {"Wall Gross Moment of Inertia (Ig)", {"Edit_CRR21"}, {"Continuous/Ig"}, kWhole, u(U::Inertia)},
-             {"Wall Effective Moment of Inertia (Ie)", {"Edit_CRR22"}, {"Continuous/Ie"}, kWhole, u(U::Inertia)},
-             {"Deflection", LC3("Edit_CRR", "23"), LCF("Deflection"), kThree, u(U::SmallLength)},
+             {"Area of Steel (As)", {"Edit_CRR9"}, {F(Continuous.StemWall.AsVert)}, kThree, u(U::SteelArea)},
+             {"Reinforcement ratio (rho)", {"Edit_CRR10"}, {F(Continuous.StemWall.RhoVert)}, kTwo, u(U::Percent)},
+             {"Max Axial Strength (PhiPn max)", {"Edit_CRR11"}, {F(Continuous.StemWall.PhiPnMax)}, kOne, u(U::LineLoad)},
+             {"Nominal Moment Strength (PhiMn)", {"Edit_CRR12"}, {F(Continuous.StemWall.PhiMn0)}, kOne, u(U::LineMoment)},
+             {"Nominal Shear Strength (PhiVn)", {"Edit_CRR13"}, {F(Continuous.StemWall.PhiVn)}, kOne, u(U::LineLoad)},
+             {"Mu", LC3("Edit_CRR", "14"), LCF(Mu), kOne, u(U::LineMoment)},
+             {"Pu", LC3("Edit_CRR", "15"), LCF(Pu), kOne, u(U::LineLoad)},
+             {"Vu", LC3("Edit_CRR", "16"), LCF(Vu), kOne, u(U::LineLoad)},
+             {"Moment Utilization", {"Edit_CRR17"}, {F(Continuous.StemWall.MomentUtilization)}, kOne, u(U::Percent),
+              {"imCR_4"}, "", {V(Continuous.MomentUtilization)}},
+             {"Shear Utilization", {"Edit_CRR18"}, {F(Continuous.StemWall.ShearUtilization)}, kOne, u(U::Percent),
+              {"imCR_5"}, "", {V(Continuous.ShearUtilization)}},
+             {"Reinforcement ratio (rho)", {"Edit_CRR19"}, {F(Continuous.StemWall.RhoHor)}, kTwo, u(U::Percent)},
+             {"Stem wall Modulus of Elasticity (Ec)", {"Edit_CRR20"}, {F(Continuous.StemWall.Ec)}, kWhole, u(U::Strength)},
+             {"Wall Gross Moment of Inertia (Ig)", {"Edit_CRR21"}, {F(Continuous.StemWall.Ig)}, kWhole, u(U::Inertia)},
+             {"Wall Effective Moment of Inertia (Ie)", {"Edit_CRR22"}, {F(Continuous.StemWall.Ie)}, kWhole, u(U::Inertia)},
+             {"Deflection", LC3("Edit_CRR", "23"), LCF(Deflection), kThree, u(U::SmallLength)},
          }},
         {"pnlFootingResults",
          "Footing Design",
          {"LC1: Wind", "LC2: Seismic", "LC3: General"},
          {
-             {"Area of Steel (As)", {"Edit_CRR24"}, {"Continuous/AsFoot"}, kThree, u(U::SteelArea)},
-             {"Reinforcement ratio (rho)", {"Edit_CRR25"}, {"Continuous/RhoFoot"}, kTwo, u(U::Percent), {"imCR_7"}},
-             {"Footing Moment Capacity (PhiMn)", {"Edit_CRR26"}, {"Continuous/PhiMnFoot"}, kOne, u(U::LineMoment),
-              {"imCR_6"}},
-             {"Footing Ultimate Moment (Mu)", {"Edit_CRR27"}, {"Continuous/MuFoot"}, kOne, u(U::LineMoment)},
-             {"Toe Baearing Pressure", LC3("Edit_CRR", "28"), LCF("ToePressure"), kWhole, u(U::Pressure),
-              LC3("imCR", "7")},
-             {"Heel Baearing Pressure", LC3("Edit_CRR", "29"), LCF("HeelPressure"), kWhole, u(U::Pressure),
-              LC3("imCR", "8")},
+             {"Area of Steel (As)", {"Edit_CRR24"}, {F(Continuous.Footing.AsFoot)}, kThree, u(U::SteelArea)},
+             {"Reinforcement ratio (rho)", {"Edit_CRR25"}, {F(Continuous.Footing.RhoFoot)}, kTwo, u(U::Percent), {"imCR_7"}, "",
+              {V(Continuous.FootingRatio)}},
+             {"Footing Moment Capacity (PhiMn)", {"Edit_CRR26"}, {F(Continuous.Footing.PhiMnFoot)}, kOne, u(U::LineMoment),
+              {"imCR_6"}, "", {V(Continuous.FootingMoment)}},
+             {"Footing Ultimate Moment (Mu)", {"Edit_CRR27"}, {F(Continuous.Footing.MuFoot)}, kOne, u(U::LineMoment)},
+             {"Toe Baearing Pressure", LC3("Edit_CRR", "28"), LCF(ToePressure), kWhole, u(U::Pressure),
+              LC3("imCR", "7"), "", LCV(ToePressure)},
+             {"Heel Baearing Pressure", LC3("Edit_CRR", "29"), LCF(HeelPressure), kWhole, u(U::Pressure),
+              LC3("imCR", "8"), "", LCV(HeelPressure)},
          }},
     };
+    TResultRowSpec& allowableLoad = sections[0].Rows.back();
+    allowableLoad.CaptionOf = AllowableLoadCaption;
+    allowableLoad.UnitOf = AllowableLoadUnit;
+    sections[3].Rows.back().HintOf = KernHint;
+    return sections;
 }
 
 #undef LC3
+#undef F
+#undef V
+#undef VB
 #undef LCF
+#undef LCV
 
 }  // namespace
 
