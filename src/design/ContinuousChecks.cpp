@@ -120,8 +120,8 @@ bool TContinuousChecks::AllPass() const
         for (TVerdict v : {c.Sliding, c.Overturning, c.Eccentricity, c.ToePressure, c.HeelPressure})
             if (v == TVerdict::Fail)
                 return false;
-    for (TVerdict v : {MomentUtilization, ShearUtilization, FootingMoment, FootingRatio, VerticalReinforcement,
-                       HorizontalReinforcement})
+    for (TVerdict v : {MomentUtilization, ShearUtilization, FootingMoment, FootingRatio,
+                       VerticalReinforcement, HorizontalReinforcement})
         if (v == TVerdict::Fail)
             return false;
     return true;

@@ -51,7 +51,7 @@ struct TContinuousChecks {
     TVerdict ShearUtilization = TVerdict::NotApplicable;
     TVerdict FootingMoment = TVerdict::NotApplicable;
     TVerdict FootingRatio = TVerdict::NotApplicable;
-    TVerdict VerticalReinforcement = TVerdict::NotApplicable;    // wall minimum, ACI 318-19 Table 11.6.1
+    TVerdict VerticalReinforcement = TVerdict::NotApplicable;  // wall minimum, ACI 318-19 Table 11.6.1
     TVerdict HorizontalReinforcement = TVerdict::NotApplicable;
 
     bool AllPass() const;

@@ -7,7 +7,10 @@
 #include "diagrams/DiagramDraw.h"
 
 namespace {
-bool Positive(Real v) { return std::isfinite(v) && v > 0; }
+bool Positive(Real v)
+{
+    return std::isfinite(v) && v > 0;
+}
 
 QString BarName(const TPMData& data, std::int32_t designation)
 {
@@ -94,7 +97,8 @@ bool TDiagramDraw::DrawStemWallSection()
         lower = {{extentRight, slabY}, {slabEndX, slabY}};
     else
         lower = {{right, footTop}};
-    for (QPoint p : {QPoint(right, midY), QPoint(right, footBottom), QPoint(left, footBottom), QPoint(left, footTop)})
+    for (QPoint p :
+         {QPoint(right, midY), QPoint(right, footBottom), QPoint(left, footBottom), QPoint(left, footTop)})
         lower.push_back(p);
     c.Polyline(lower);
 
@@ -125,7 +129,8 @@ bool TDiagramDraw::DrawStemWallSection()
 
     if (left < wallLeft) {
         c.Line(left, footTop, left, footTop - ext);
-        DrawDimension(left, footTop - g0, wallLeft, footTop - g0, FormatMeasure(1, smallMark, (k * W - tw) / 2), 1);
+        DrawDimension(left, footTop - g0, wallLeft, footTop - g0,
+                      FormatMeasure(1, smallMark, (k * W - tw) / 2), 1);
     }
 
     // Reinforcement. Leaders end in open arrowheads; labels are rows of height F centred on them.
@@ -169,7 +174,8 @@ bool TDiagramDraw::DrawStemWallSection()
     c.SetPenWidth(LineUnit());
     DrawArrowLine(xc + rh, yh1, wallRight + 3 * g1, yh1, head, true, false);
     label(wallRight + 3 * g1, Width, yh1,
-          " " + BarName(Data, wall.HorBarSize) + " @ " + FormatMeasure(2, mark, wall.HorSpacing) + " O.C.", 0);
+          " " + BarName(Data, wall.HorBarSize) + " @ " + FormatMeasure(2, mark, wall.HorSpacing) + " O.C.",
+          0);
 
     // The temperature bars lie above the footing bars when their cover is at least as large.
     const int dir = foot.StCover >= foot.FootCover ? 1 : -1;
@@ -187,7 +193,8 @@ bool TDiagramDraw::DrawStemWallSection()
     DrawArrowLine(x0, y0, x0 + g1, yFootLabel, head, true, false);
     c.Line(x0 + g1, yFootLabel, right + g1, yFootLabel);
     label(right + g1, Width, yFootLabel,
-          " " + BarName(Data, foot.FootBarSize) + " @ " + FormatMeasure(2, mark, foot.FootSpacing) + " O.C.", 0);
+          " " + BarName(Data, foot.FootBarSize) + " @ " + FormatMeasure(2, mark, foot.FootSpacing) + " O.C.",
+          0);
 
     // Shrinkage and temperature bars, end-on, along the footing.
     const int rs = std::max(PenWidth(), Nearest(FindRebar(Data, foot.StBarSize).Diameter * s / k / 2));
@@ -217,7 +224,9 @@ bool TDiagramDraw::DrawStemWallSection()
     const int yStLabel = yc - dir * (rs + g1);
     c.Line(xs1 + g1, yStLabel, right + g1, yStLabel);
     label(right + g1, Width, yStLabel,
-          " S & T: " + BarName(Data, foot.StBarSize) + " @ " + FormatMeasure(2, mark, foot.StSpacing) + " O.C.", 0);
+          " S & T: " + BarName(Data, foot.StBarSize) + " @ " + FormatMeasure(2, mark, foot.StSpacing) +
+              " O.C.",
+          0);
 
     c.SetBrushColor(DiagramColor::White);
     DrawRichText(wallRight + 2 * F, top - 2 * F, "Shape: " + ShapeDisplayName(Data.Shape));

@@ -495,7 +495,8 @@ void TComposer::SquareResults()
     std::vector<const TDisplayRow*> left;
     if (const TDisplaySection* section = Model.FindSection("pnlSquareResults"))
         for (const TDisplayRow& row : section->Rows)
-            if (row.Visible && !row.Cells.empty() && !isShear(row))  // the shear notes print beside their shear
+            if (row.Visible && !row.Cells.empty() &&
+                !isShear(row))  // the shear notes print beside their shear
                 left.push_back(&row);
     const std::size_t count = std::max<std::size_t>(left.size(), 6);
     for (std::size_t i = 0; i < count; ++i) {

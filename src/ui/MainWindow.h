@@ -35,7 +35,7 @@ class TResultColumn;
 
 class TfrmPMMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TfrmPMMain(QWidget* parent = nullptr);
     ~TfrmPMMain() override;
 
@@ -134,13 +134,13 @@ public:
     void ArrangeColumns();
     bool DiagramsInResultColumn() const { return NarrowLayout_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void BuildWindow();
     void BuildCommands();
     void ConnectCommands();
@@ -173,7 +173,7 @@ private:
     std::uint8_t LastUnits_ = 0;  // the unit system applied at the last read of the inputs
     int PrintChoice_ = 0;         // kept for the session, not in the project
     QMenu* PrintMenu_ = nullptr;
-    bool Busy_ = false;           // inside ReadInputs or Recalculate
+    bool Busy_ = false;  // inside ReadInputs or Recalculate
     bool NarrowLayout_ = false;
 
     TUnitLabelSet UnitLabels_;

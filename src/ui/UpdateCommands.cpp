@@ -93,5 +93,6 @@ void TfrmPMMain::OpenUpdateDialog(bool automatic)
         Guarded([&] { mayLeave = ConfirmSave(); });  // a failed save declines the update
         return mayLeave;
     };
-    UpdateLauncher()(this, automatic, MakerAddresses::UpdatePageUrl, UpdateBuildSettings::UpdateInplace, host);
+    UpdateLauncher()(this, automatic, MakerAddresses::UpdatePageUrl, UpdateBuildSettings::UpdateInplace,
+                     host);
 }

@@ -1,4 +1,5 @@
-// pelmark-calc listing bearing|stability|square|continuous FILE.kpm: the rows of a computation listing, one a line.
+// pelmark-calc listing bearing|stability|square|continuous FILE.kpm: the rows of a computation listing, one a
+// line.
 #include <iostream>
 
 #include "cli/CliCommand.h"

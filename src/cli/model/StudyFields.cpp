@@ -2,9 +2,9 @@
 
 #include <optional>
 
+#include "analysis/StabilityVerdicts.h"
 #include "cli/model/RecordPaths.h"
 #include "core/PMClasses.h"
-#include "analysis/StabilityVerdicts.h"
 #include "design/ContinuousChecks.h"
 #include "design/SquareFootingChecks.h"
 #include "design/SquareFootingDesign.h"
@@ -71,19 +71,22 @@ std::vector<TNamedVerdict> BuildVerdicts()
         {"Square.Checks.Bearing", SquareCheck(&C::Bearing)},
         {"Square.Checks.Development1", SquareCheck(&C::Development1)},
         {"Square.Checks.Development2", SquareCheck(&C::Development2)},
-        {"Stability.Checks.OverturningX", StabilityCheck([](const TStabilityChecks& c) { return c.OverturningX; })},
-        {"Stability.Checks.OverturningY", StabilityCheck([](const TStabilityChecks& c) { return c.OverturningY; })},
+        {"Stability.Checks.OverturningX",
+         StabilityCheck([](const TStabilityChecks& c) { return c.OverturningX; })},
+        {"Stability.Checks.OverturningY",
+         StabilityCheck([](const TStabilityChecks& c) { return c.OverturningY; })},
         {"Stability.Checks.SlidingX", StabilityCheck([](const TStabilityChecks& c) { return c.SlidingX; })},
         {"Stability.Checks.SlidingY", StabilityCheck([](const TStabilityChecks& c) { return c.SlidingY; })},
         {"Stability.Checks.Uplift", StabilityCheck([](const TStabilityChecks& c) { return c.Uplift; })},
     };
     for (std::size_t k = 0; k < 4; ++k)
-        v.push_back({"Stability.Checks.P" + std::to_string(k + 1), [k](const TPMData& r) -> std::optional<bool> {
-                         const TVerdict verdict = StabilityChecks(r).Corners[k];
-                         if (verdict == TVerdict::NotApplicable)
-                             return std::nullopt;
-                         return verdict == TVerdict::Pass;
-                     }});
+        v.push_back(
+            {"Stability.Checks.P" + std::to_string(k + 1), [k](const TPMData& r) -> std::optional<bool> {
+                 const TVerdict verdict = StabilityChecks(r).Corners[k];
+                 if (verdict == TVerdict::NotApplicable)
+                     return std::nullopt;
+                 return verdict == TVerdict::Pass;
+             }});
     using TCombinationCheck = bool (*)(const TPMData&, int);
     const std::pair<const char*, TCombinationCheck> perCombination[] = {
         {"Sliding", SlidingCheckPasses},           {"Overturning", OverturningCheckPasses},
@@ -98,8 +101,10 @@ std::vector<TNamedVerdict> BuildVerdicts()
     v.push_back({"Continuous.Checks.ShearUtilization", ContinuousCheck(ShearUtilizationCheckPasses)});
     v.push_back({"Continuous.Checks.FootingMoment", ContinuousCheck(FootingMomentCheckPasses)});
     v.push_back({"Continuous.Checks.FootingRatio", ContinuousCheck(FootingRatioCheckPasses)});
-    v.push_back({"Continuous.Checks.VerticalReinforcement", ContinuousCheck(VerticalReinforcementCheckPasses)});
-    v.push_back({"Continuous.Checks.HorizontalReinforcement", ContinuousCheck(HorizontalReinforcementCheckPasses)});
+    v.push_back(
+        {"Continuous.Checks.VerticalReinforcement", ContinuousCheck(VerticalReinforcementCheckPasses)});
+    v.push_back(
+        {"Continuous.Checks.HorizontalReinforcement", ContinuousCheck(HorizontalReinforcementCheckPasses)});
     return v;
 }
 
