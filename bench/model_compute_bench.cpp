@@ -47,7 +47,10 @@ void Run(benchmark::State& state, TPMData record)
     }
 }
 
-void BM_ComputeAllExample(benchmark::State& state) { Run(state, ExampleLikeProject()); }
+void BM_ComputeAllExample(benchmark::State& state)
+{
+    Run(state, ExampleLikeProject());
+}
 void BM_ComputeAllPartialContact(benchmark::State& state)
 {
     TPMData record = PartialContactProject();

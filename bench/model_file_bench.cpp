@@ -53,7 +53,8 @@ const TPMData& ExampleRecord()
 
 std::string ScratchPath(const char* name)
 {
-    return (std::filesystem::temp_directory_path() / ("pelmark-bench-" + std::string(name) + ".kpm")).string();
+    return (std::filesystem::temp_directory_path() / ("pelmark-bench-" + std::string(name) + ".kpm"))
+        .string();
 }
 
 void LoadFromBytes(benchmark::State& state)

@@ -16,7 +16,8 @@ TPMData& Example(bool si)
     static bool loaded[2] = {false, false};
     TPMData& data = records[si];
     if (!loaded[si]) {
-        data.LoadProject(std::string(PELMARK_BIN_DIR) + (si ? "/Example SI Units.kpm" : "/Example English Units.kpm"));
+        data.LoadProject(std::string(PELMARK_BIN_DIR) +
+                         (si ? "/Example SI Units.kpm" : "/Example English Units.kpm"));
         SelectRebarTable(data);
         data.ComputeAll();
         loaded[si] = true;

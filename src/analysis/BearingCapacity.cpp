@@ -10,7 +10,10 @@ namespace {
 constexpr Real kPi = std::numbers::pi_v<Real>;
 
 // Every stored value passes here: an infinite result of finite inputs is an overflow.
-inline Real Stored(Real v) { return CheckOverflow(v); }
+inline Real Stored(Real v)
+{
+    return CheckOverflow(v);
+}
 
 struct TTerzaghiCoefficients {
     Real Cohesion;  // coefficient #1
@@ -20,11 +23,16 @@ struct TTerzaghiCoefficients {
 TTerzaghiCoefficients TerzaghiCoefficients(std::uint8_t shape)
 {
     switch (shape) {
-    case shContinuous: return {1.0L, 0.5L};
-    case shSquare: return {1.3L, 0.4L};
-    case shCircle: return {1.3L, 0.3L};
-    case shRectangle: return {0, 0};
-    default: return {NaN(), NaN()};  // a shape no list offers (damaged file): not applicable
+    case shContinuous:
+        return {1.0L, 0.5L};
+    case shSquare:
+        return {1.3L, 0.4L};
+    case shCircle:
+        return {1.3L, 0.3L};
+    case shRectangle:
+        return {0, 0};
+    default:
+        return {NaN(), NaN()};  // a shape no list offers (damaged file): not applicable
     }
 }
 
@@ -32,11 +40,16 @@ TTerzaghiCoefficients TerzaghiCoefficients(std::uint8_t shape)
 Real LoadArea(std::uint8_t shape, Real b, Real l)
 {
     switch (shape) {
-    case shContinuous: return b;
-    case shSquare: return b * b;
-    case shCircle: return kPi * b * b / 4;
-    case shRectangle: return b * l;
-    default: return NaN();
+    case shContinuous:
+        return b;
+    case shSquare:
+        return b * b;
+    case shCircle:
+        return kPi * b * b / 4;
+    case shRectangle:
+        return b * l;
+    default:
+        return NaN();
     }
 }
 
@@ -82,11 +95,19 @@ void TPMData::BearingCapacity()
     NcVesic = Phi == 0 ? 5.14L : Stored(CheckedDiv(vesicNqLess1, tanPhi));
     NGammaVesic = Stored(2 * (NqVesic + 1) * tanPhi);
     switch (Shape) {
-    case shContinuous: BOverL = 0; break;
+    case shContinuous:
+        BOverL = 0;
+        break;
     case shSquare:
-    case shCircle: BOverL = 1; break;
-    case shRectangle: BOverL = Stored(CheckedDiv(B, L)); break;
-    default: BOverL = NaN(); break;
+    case shCircle:
+        BOverL = 1;
+        break;
+    case shRectangle:
+        BOverL = Stored(CheckedDiv(B, L));
+        break;
+    default:
+        BOverL = NaN();
+        break;
     }
     Sc = Stored(1 + BOverL * CheckedDiv(NqVesic, NcVesic));
     const Real depthRatio = Stored(CheckedDiv(Df, B));

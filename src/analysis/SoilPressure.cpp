@@ -43,8 +43,8 @@ void ComputeSoilPressure(TStabilityData& s)
     for (Real* f : {&s.DistX, &s.DistY, &s.BrgLx, &s.BrgLy, &s.BearingAreaPct, &s.P1, &s.P2, &s.P3, &s.P4,
                     &s.QGross, &s.QNet})
         *f = NaN();
-    for (TPressureCase* block : {&s.PressureUniform, &s.PressureX, &s.PressureY, &s.PressureBiaxial,
-                                 &s.PressurePartial})
+    for (TPressureCase* block :
+         {&s.PressureUniform, &s.PressureX, &s.PressureY, &s.PressureBiaxial, &s.PressurePartial})
         block->SetNaN();
     for (TContactIteration& step : s.Iterations)
         step.SetNaN();

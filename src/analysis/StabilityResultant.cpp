@@ -25,7 +25,8 @@ void ComputeResultant(TStabilityData& s)
         p.Dx = p.Xp - s.RefX;
         p.Dy = p.Yp - s.RefY;
         // The part of the pedestal inside the soil cover displaces soil.
-        p.Weight = p.H <= D ? p.Lpx * p.Lpy * p.H * (gc - gs) : p.Lpx * p.Lpy * ((gc - gs) * D + (p.H - D) * gc);
+        p.Weight =
+            p.H <= D ? p.Lpx * p.Lpy * p.H * (gc - gs) : p.Lpx * p.Lpy * ((gc - gs) * D + (p.H - D) * gc);
         p.Fz = p.Weight - (p.PzD + p.PzL + p.PzW);
         p.MxFz = -p.Dy * p.Fz;
         p.MyFz = p.Dx * p.Fz;

@@ -6,8 +6,14 @@
 namespace stability {
 
 // Sums are kept to 6 decimals and eccentricities to 2, halves to even (fixed scales, no power).
-inline Real Round6(Real v) { return RoundHalfEven(v * 1000000) / 1000000; }
-inline Real Round2(Real v) { return RoundHalfEven(v * 100) / 100; }
+inline Real Round6(Real v)
+{
+    return RoundHalfEven(v * 1000000) / 1000000;
+}
+inline Real Round2(Real v)
+{
+    return RoundHalfEven(v * 100) / 100;
+}
 
 // A division that raises the floating-point fault on a zero divisor; the common case stays
 // inline (an infinite quotient is caught by the final scan of the results).

@@ -4,14 +4,17 @@
 
 bool TStabilityChecks::AllPass() const
 {
-    for (TVerdict v : {OverturningX, OverturningY, SlidingX, SlidingY, Uplift, Corners[0], Corners[1], Corners[2],
-                       Corners[3]})
+    for (TVerdict v : {OverturningX, OverturningY, SlidingX, SlidingY, Uplift, Corners[0], Corners[1],
+                       Corners[2], Corners[3]})
         if (v == TVerdict::Fail)
             return false;
     return true;
 }
 
-TVerdict SafetyFactorVerdict(Real factor) { return VerdictOf(!IsNaN(factor) && factor >= kMinStabilitySafetyFactor); }
+TVerdict SafetyFactorVerdict(Real factor)
+{
+    return VerdictOf(!IsNaN(factor) && factor >= kMinStabilitySafetyFactor);
+}
 
 TVerdict CornerPressureVerdict(Real pressure, Real allowable)
 {

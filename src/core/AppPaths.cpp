@@ -24,4 +24,7 @@ std::string ExecutableDir()
     return gExecutableDir;
 }
 
-void SetExecutableDir(const std::string& dir) { gExecutableDir = WithSeparator(dir); }
+void SetExecutableDir(const std::string& dir)
+{
+    gExecutableDir = WithSeparator(dir);
+}

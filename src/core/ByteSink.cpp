@@ -75,7 +75,10 @@ TFileSink::TFileSink(const std::string& path) : FShownPath(path), FPath(Resolved
         fs::permissions(FTempPath, previous.permissions(), ec);
 }
 
-TFileSink::~TFileSink() { Discard(); }
+TFileSink::~TFileSink()
+{
+    Discard();
+}
 
 void TFileSink::Discard()
 {

@@ -13,7 +13,7 @@
 // A file that cannot be opened, created, written or replaced; the text names the path and the
 // system's reason.
 class EFileError : public EPelmarkError {
-public:
+  public:
     using EPelmarkError::EPelmarkError;
 };
 
@@ -22,7 +22,7 @@ std::string FileErrorText(const std::string& action, const std::string& path, in
 std::string FileErrorText(const std::string& action, const std::string& path, const std::string& reason);
 
 class TByteSink {
-public:
+  public:
     virtual ~TByteSink() = default;
     virtual void Write(const std::uint8_t* data, std::size_t size) = 0;
     // Makes the bytes written so far the result.
@@ -31,18 +31,21 @@ public:
 
 // Collects the bytes in memory; a commit moves them into `Committed`.
 class TMemorySink : public TByteSink {
-public:
+  public:
     std::vector<std::uint8_t> Pending;
     std::vector<std::uint8_t> Committed;
 
-    void Write(const std::uint8_t* data, std::size_t size) override { Pending.insert(Pending.end(), data, data + size); }
+    void Write(const std::uint8_t* data, std::size_t size) override
+    {
+        Pending.insert(Pending.end(), data, data + size);
+    }
     void Commit() override { Committed.swap(Pending), Pending.clear(); }
 };
 
 // Writes a temporary file beside the target; the commit flushes it to the disk and renames it
 // over the target. Without a commit the temporary file is removed and the target is untouched.
 class TFileSink : public TByteSink {
-public:
+  public:
     explicit TFileSink(const std::string& path);
     ~TFileSink() override;
     TFileSink(const TFileSink&) = delete;
@@ -52,7 +55,7 @@ public:
     void Commit() override;
     const std::string& TemporaryPath() const { return FTempPath; }
 
-private:
+  private:
     void Discard();
 
     std::string FShownPath;  // as the caller gave it, for messages
@@ -60,4 +63,3 @@ private:
     std::string FTempPath;
     std::FILE* FFile = nullptr;
 };
-

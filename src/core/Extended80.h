@@ -13,4 +13,7 @@ using TExtended80 = std::array<std::uint8_t, 10>;
 
 TExtended80 EncodeExtended80(Real value);
 Real DecodeExtended80(const std::uint8_t* bytes);
-inline Real DecodeExtended80(const TExtended80& bytes) { return DecodeExtended80(bytes.data()); }
+inline Real DecodeExtended80(const TExtended80& bytes)
+{
+    return DecodeExtended80(bytes.data());
+}

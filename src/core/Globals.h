@@ -10,8 +10,14 @@
 using Real = long double;
 
 // A result that does not apply holds a quiet NaN; every display shows it as "N.A.".
-inline Real NaN() { return std::numeric_limits<Real>::quiet_NaN(); }
-inline bool IsNaN(Real v) { return std::isnan(v); }
+inline Real NaN()
+{
+    return std::numeric_limits<Real>::quiet_NaN();
+}
+inline bool IsNaN(Real v)
+{
+    return std::isnan(v);
+}
 
 // Rounds to the nearest integer, halves to the even neighbour.
 Real RoundHalfEven(Real v);
@@ -24,27 +30,27 @@ Real MaxValid(std::initializer_list<Real> values);
 
 // Base of every error the system raises; what() is the message shown to the user.
 class EPelmarkError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class EWrongFileFormat : public EPelmarkError {
-public:
+  public:
     EWrongFileFormat() : EPelmarkError("Wrong file format") {}
 };
 
 class EZeroDivide : public EPelmarkError {
-public:
+  public:
     EZeroDivide() : EPelmarkError("Floating point division by zero") {}
 };
 
 class EInvalidOp : public EPelmarkError {
-public:
+  public:
     EInvalidOp() : EPelmarkError("Invalid floating point operation") {}
 };
 
 class EOverflow : public EPelmarkError {
-public:
+  public:
     EOverflow() : EPelmarkError("Floating point overflow") {}
 };
 

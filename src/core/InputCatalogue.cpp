@@ -33,7 +33,8 @@ std::vector<TInputField> BuildCatalogue()
         {"Stability.SlidingFriction", "Edit94", 41, R::Table, S::StabilityAnalysis,
          PM_FIELD(Stability.SlidingFriction)},
         {"Stability.Surcharge", "Edit95", 41, R::Table, S::StabilityAnalysis, PM_FIELD(Stability.Surcharge)},
-        {"Stability.QAllowStab", "Edit96", 41, R::Table, S::StabilityAnalysis, PM_FIELD(Stability.QAllowStab)},
+        {"Stability.QAllowStab", "Edit96", 41, R::Table, S::StabilityAnalysis,
+         PM_FIELD(Stability.QAllowStab)},
         {"Square.Fc", "Edit61", 28, R::Table, S::SquareReinforcement, PM_FIELD(Square.Fc)},
         {"Square.Fy", "Edit58", 29, R::Table, S::SquareReinforcement, PM_FIELD(Square.Fy)},
         {"Square.FootingDim1", "Edit59", 30, R::Table, S::SquareReinforcement, PM_FIELD(Square.FootingDim1)},
@@ -69,10 +70,12 @@ std::vector<TInputField> BuildCatalogue()
         int Combinations;  // bit n-1 set when combination n has a control for it
     };
     static const TLoadInput kLoadInputs[] = {
-        {"Pll", 1, 53, &TLoadCase::Pll, 7}, {"Pdl", 2, 53, &TLoadCase::Pdl, 7}, {"Mll", 3, 54, &TLoadCase::Mll, 7},
-        {"Mdl", 4, 54, &TLoadCase::Mdl, 7}, {"Vll", 5, 55, &TLoadCase::Vll, 7}, {"Vdl", 6, 55, &TLoadCase::Vdl, 3},
-        {"Vht", 7, 56, &TLoadCase::Vht, 3}, {"V", 8, 57, &TLoadCase::V, 1},     {"Kz", 9, 58, &TLoadCase::Kz, 1},
-        {"Kzt", 10, 59, &TLoadCase::Kzt, 1}, {"Cf", 11, 60, &TLoadCase::Cf, 1}, {"Sds", 8, 64, &TLoadCase::Sds, 2},
+        {"Pll", 1, 53, &TLoadCase::Pll, 7}, {"Pdl", 2, 53, &TLoadCase::Pdl, 7},
+        {"Mll", 3, 54, &TLoadCase::Mll, 7}, {"Mdl", 4, 54, &TLoadCase::Mdl, 7},
+        {"Vll", 5, 55, &TLoadCase::Vll, 7}, {"Vdl", 6, 55, &TLoadCase::Vdl, 3},
+        {"Vht", 7, 56, &TLoadCase::Vht, 3}, {"V", 8, 57, &TLoadCase::V, 1},
+        {"Kz", 9, 58, &TLoadCase::Kz, 1},   {"Kzt", 10, 59, &TLoadCase::Kzt, 1},
+        {"Cf", 11, 60, &TLoadCase::Cf, 1},  {"Sds", 8, 64, &TLoadCase::Sds, 2},
     };
     for (int n = 1; n <= 3; ++n) {
         for (const TLoadInput& in : kLoadInputs) {

@@ -12,10 +12,11 @@
 class TPMData;
 
 enum class TBoundsRule {
-    Table,           // the tag's table entry (none when the entry has no bounds)
-    FootingPlan,     // B and L: minimum UnitValue(0.3, 1.0), maximum 150 for a Square else 50
-    FootingDepth,    // Df: minimum UnitValue(0.3, 1.0), maximum 150 for a Square else 20
-    ShrinkageSpacing // StSpacing: between max(StCover / f, 0.01) and min(UnitValue(0.45, 1.5), W - 2 StCover / f)
+    Table,            // the tag's table entry (none when the entry has no bounds)
+    FootingPlan,      // B and L: minimum UnitValue(0.3, 1.0), maximum 150 for a Square else 50
+    FootingDepth,     // Df: minimum UnitValue(0.3, 1.0), maximum 150 for a Square else 20
+    ShrinkageSpacing  // StSpacing: between max(StCover / f, 0.01) and min(UnitValue(0.45, 1.5), W - 2 StCover
+                      // / f)
 };
 
 enum class TInputSection {

@@ -8,7 +8,7 @@
 #include "core/Globals.h"
 
 class EImageError : public EPelmarkError {
-public:
+  public:
     using EPelmarkError::EPelmarkError;
 };
 

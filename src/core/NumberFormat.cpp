@@ -8,7 +8,10 @@ namespace {
 TNumberSeparators gSeparators;
 }
 
-const TNumberSeparators& NumberSeparators() { return gSeparators; }
+const TNumberSeparators& NumberSeparators()
+{
+    return gSeparators;
+}
 
 void SetNumberSeparators(char decimalSeparator, char thousandsSeparator)
 {

@@ -6,7 +6,10 @@
 #include "core/Jpeg.h"
 #include "core/Units.h"
 
-TPMData::TPMData() { ResetRecord(); }
+TPMData::TPMData()
+{
+    ResetRecord();
+}
 
 void TPMData::SetUnitSystem(std::uint8_t units)
 {

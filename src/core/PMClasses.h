@@ -15,7 +15,7 @@ class TByteSink;
 enum TFootingShape : std::uint8_t { shContinuous = 0, shSquare = 1, shCircle = 2, shRectangle = 3 };
 
 class TPMData {
-public:
+  public:
     TPMData();
 
     // --- Project identification (texts held as UTF-8) ---

@@ -48,9 +48,9 @@ template <class IO, class Record> void Version2Block(IO& io, Record& r)
     auto& s = r.Square;
     io.Reserved(4 * 10);  // four unused Extended slots
     io.Byte(s.UseSquareReinforcement);
-    for (auto* field : {&s.Fc, &s.Fy, &s.FootingDim1, &s.FootingDim2, &s.ColumnDim1, &s.ColumnDim2,
-                        &s.FootingThickness, &s.AxialDeadLoad, &s.AxialLiveLoad, &s.ClearCover, &s.NumBars1,
-                        &s.NumBars2})
+    for (auto* field :
+         {&s.Fc, &s.Fy, &s.FootingDim1, &s.FootingDim2, &s.ColumnDim1, &s.ColumnDim2, &s.FootingThickness,
+          &s.AxialDeadLoad, &s.AxialLiveLoad, &s.ClearCover, &s.NumBars1, &s.NumBars2})
         io.Extended(*field);
     io.LongInt(s.RebarFamily);
     io.LongInt(s.FootingBarSize);
@@ -64,8 +64,8 @@ template <class IO, class Record> void Version21Block(IO& io, Record& r)
         io.Extended(*field);
     io.LongInt(s.PedestalCount);
     for (auto& p : s.Pedestals)  // all four slots, in use or not
-        for (auto* field : {&p.Xp, &p.Yp, &p.Lpx, &p.Lpy, &p.H, &p.PzD, &p.PzL, &p.PzW, &p.HxD, &p.HxL, &p.HxW,
-                            &p.HyD, &p.HyL, &p.HyW, &p.MxD, &p.MxL, &p.MxW, &p.MyD, &p.MyL, &p.MyW})
+        for (auto* field : {&p.Xp,  &p.Yp,  &p.Lpx, &p.Lpy, &p.H,   &p.PzD, &p.PzL, &p.PzW, &p.HxD, &p.HxL,
+                            &p.HxW, &p.HyD, &p.HyL, &p.HyW, &p.MxD, &p.MxL, &p.MxW, &p.MyD, &p.MyL, &p.MyW})
             io.Extended(*field);
 }
 
@@ -85,8 +85,8 @@ template <class IO, class Record> void Version4Block(IO& io, Record& r)
     io.LongInt(w.HorBarSize);
     io.Extended(w.HorSpacing);
     for (auto& lc : c.LoadCases)
-        for (auto* field : {&lc.Pll, &lc.Pdl, &lc.Mll, &lc.Mdl, &lc.Vll, &lc.Vdl, &lc.Vht, &lc.V, &lc.Kz, &lc.Kzt,
-                            &lc.Cf, &lc.Sds})
+        for (auto* field : {&lc.Pll, &lc.Pdl, &lc.Mll, &lc.Mdl, &lc.Vll, &lc.Vdl, &lc.Vht, &lc.V, &lc.Kz,
+                            &lc.Kzt, &lc.Cf, &lc.Sds})
             io.Extended(*field);
     io.LongInt(c.Footing.FootBarSize);
     io.Extended(c.Footing.FootCover);
@@ -107,8 +107,11 @@ struct TBlock {
     void (*Write)(TProjectWriter&, const TPMData&);
 };
 
-#define PELMARK_BLOCK(gate, name) \
-    TBlock { gate, &name<TProjectReader, TPMData>, &name<TProjectWriter, const TPMData> }
+#define PELMARK_BLOCK(gate, name)                                                                            \
+    TBlock                                                                                                   \
+    {                                                                                                        \
+        gate, &name<TProjectReader, TPMData>, &name<TProjectWriter, const TPMData>                           \
+    }
 
 // In file order; the first block is in every file whatever its version says.
 const TBlock kBlocks[] = {
@@ -129,9 +132,15 @@ bool SameVersion(Real a, Real b)
     return std::fabs(a - b) <= tolerance;
 }
 
-bool Reaches(Real version, Real gate) { return version > gate || SameVersion(version, gate); }
+bool Reaches(Real version, Real gate)
+{
+    return version > gate || SameVersion(version, gate);
+}
 
-std::string_view ShortString(const std::uint8_t* at) { return {reinterpret_cast<const char*>(at + 1), at[0]}; }
+std::string_view ShortString(const std::uint8_t* at)
+{
+    return {reinterpret_cast<const char*>(at + 1), at[0]};
+}
 
 // The version number of the header; 999 when the text is not a number in the locale's notation.
 Real HeaderVersion(const std::uint8_t* header)

@@ -28,13 +28,25 @@ std::uint64_t TProjectReader::Unsigned(std::size_t size)
     return value;
 }
 
-void TProjectReader::Byte(std::uint8_t& value) { value = *Take(1); }
+void TProjectReader::Byte(std::uint8_t& value)
+{
+    value = *Take(1);
+}
 
-void TProjectReader::LongInt(std::int32_t& value) { value = static_cast<std::int32_t>(Unsigned(4)); }
+void TProjectReader::LongInt(std::int32_t& value)
+{
+    value = static_cast<std::int32_t>(Unsigned(4));
+}
 
-void TProjectReader::Double(double& value) { value = std::bit_cast<double>(Unsigned(8)); }
+void TProjectReader::Double(double& value)
+{
+    value = std::bit_cast<double>(Unsigned(8));
+}
 
-void TProjectReader::Extended(Real& value) { value = DecodeExtended80(Take(10)); }
+void TProjectReader::Extended(Real& value)
+{
+    value = DecodeExtended80(Take(10));
+}
 
 void TProjectReader::Text(std::string& utf8)
 {
@@ -59,7 +71,10 @@ void TProjectReader::Picture(std::vector<std::uint8_t>& jpeg)
     jpeg = std::move(bytes);
 }
 
-void TProjectReader::Reserved(std::size_t size) { Take(size); }
+void TProjectReader::Reserved(std::size_t size)
+{
+    Take(size);
+}
 
 void TProjectWriter::Unsigned(std::uint64_t value, std::size_t size)
 {
@@ -69,7 +84,10 @@ void TProjectWriter::Unsigned(std::uint64_t value, std::size_t size)
     Put(bytes, size);
 }
 
-void TProjectWriter::Double(double value) { Unsigned(std::bit_cast<std::uint64_t>(value), 8); }
+void TProjectWriter::Double(double value)
+{
+    Unsigned(std::bit_cast<std::uint64_t>(value), 8);
+}
 
 void TProjectWriter::Extended(Real value)
 {

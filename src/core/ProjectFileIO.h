@@ -15,20 +15,20 @@ inline constexpr std::size_t kMaxTextBytes = 255;
 
 // Every read checks its length against what is left; running short is "Wrong file format".
 class TProjectReader {
-public:
+  public:
     TProjectReader(const std::uint8_t* data, std::size_t size) : FData(data), FLeft(size) {}
 
     void Byte(std::uint8_t& value);
     void LongInt(std::int32_t& value);
     void Double(double& value);
     void Extended(Real& value);
-    void Text(std::string& utf8);                    // 2-byte length, Windows-1252 bytes
+    void Text(std::string& utf8);                   // 2-byte length, Windows-1252 bytes
     void Picture(std::vector<std::uint8_t>& jpeg);  // 8-byte length, JPEG bytes proven to decode
     void Reserved(std::size_t size);
 
     std::size_t Left() const { return FLeft; }
 
-private:
+  private:
     const std::uint8_t* Take(std::size_t size);
     std::uint64_t Unsigned(std::size_t size);
 
@@ -37,7 +37,7 @@ private:
 };
 
 class TProjectWriter {
-public:
+  public:
     explicit TProjectWriter(TByteSink& sink) : FSink(sink) {}
 
     void Byte(std::uint8_t value) { Put(&value, 1); }
@@ -49,7 +49,7 @@ public:
     void Reserved(std::size_t size);
     void Put(const std::uint8_t* data, std::size_t size) { FSink.Write(data, size); }
 
-private:
+  private:
     void Unsigned(std::uint64_t value, std::size_t size);
 
     TByteSink& FSink;

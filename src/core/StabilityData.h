@@ -30,8 +30,8 @@ struct TPedestal {
     // Zeroes the 20 inputs; results keep their values.
     void ResetInputs()
     {
-        for (Real* f : {&Xp, &Yp, &Lpx, &Lpy, &H, &PzD, &PzL, &PzW, &HxD, &HxL, &HxW, &HyD, &HyL, &HyW, &MxD,
-                        &MxL, &MxW, &MyD, &MyL, &MyW})
+        for (Real* f : {&Xp,  &Yp,  &Lpx, &Lpy, &H,   &PzD, &PzL, &PzW, &HxD, &HxL,
+                        &HxW, &HyD, &HyL, &HyW, &MxD, &MxL, &MxW, &MyD, &MyL, &MyW})
             *f = 0;
     }
 
@@ -100,8 +100,8 @@ struct TPressureCase {
     {
         static const TPressureCase blank = [] {
             TPressureCase c;
-            for (Real* f : {&c.P1, &c.P2, &c.P3, &c.P4, &c.Length1, &c.Length2, &c.AreaPct, &c.KernSum, &c.QMaxOrX,
-                            &c.QMinOrY})
+            for (Real* f : {&c.P1, &c.P2, &c.P3, &c.P4, &c.Length1, &c.Length2, &c.AreaPct, &c.KernSum,
+                            &c.QMaxOrX, &c.QMinOrY})
                 *f = NaN();
             return c;
         }();
@@ -137,9 +137,9 @@ struct TContactIteration {
     {
         static const TContactIteration blank = [] {
             TContactIteration r;
-            for (Real* f : {&r.X, &r.Y, &r.a, &r.b, &r.A0, &r.Sx, &r.Sy, &r.Ixx, &r.Iyy, &r.Ixy, &r.ux, &r.uy, &r.c1,
-                            &r.c2, &r.c3, &r.c4, &r.c5, &r.c6, &r.Xnew, &r.Ynew, &r.dY, &r.dX, &r.qmax, &r.q0B,
-                            &r.qLB, &r.qL0})
+            for (Real* f : {&r.X,    &r.Y,    &r.a,  &r.b,  &r.A0,   &r.Sx,  &r.Sy,  &r.Ixx, &r.Iyy,
+                            &r.Ixy,  &r.ux,   &r.uy, &r.c1, &r.c2,   &r.c3,  &r.c4,  &r.c5,  &r.c6,
+                            &r.Xnew, &r.Ynew, &r.dY, &r.dX, &r.qmax, &r.q0B, &r.qLB, &r.qL0})
                 *f = NaN();
             return r;
         }();

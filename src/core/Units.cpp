@@ -8,11 +8,31 @@ namespace {
 int DecimalsOfTag(int tag)
 {
     switch (tag) {
-    case 11: case 16: case 17: case 21: case 22: case 29: case 38: case 39: case 74:
+    case 11:
+    case 16:
+    case 17:
+    case 21:
+    case 22:
+    case 29:
+    case 38:
+    case 39:
+    case 74:
         return 0;
-    case 4: case 5: case 6: case 8: case 9: case 28: case 42: case 75:
+    case 4:
+    case 5:
+    case 6:
+    case 8:
+    case 9:
+    case 28:
+    case 42:
+    case 75:
         return 1;
-    case 23: case 24: case 25: case 26: case 41: case 77:
+    case 23:
+    case 24:
+    case 25:
+    case 26:
+    case 41:
+    case 77:
         return 3;
     case 40:
         return 4;
@@ -28,8 +48,8 @@ struct TBoundsRow {
 
 // The entries with bounds; the tables differ only at tags 4 and 6.
 constexpr TBoundsRow kBounds[] = {
-    {4, 0, 1200, 0, 200}, {5, 0, 40, 0, 40},   {6, 90, 150, 12, 25}, {7, 0, 100, 0, 100},
-    {8, 3, 5, 3, 5},      {9, 1, 10, 1, 10},   {10, 1, 15, 1, 15},   {17, 50, 280, 50, 280},
+    {4, 0, 1200, 0, 200}, {5, 0, 40, 0, 40},    {6, 90, 150, 12, 25}, {7, 0, 100, 0, 100},
+    {8, 3, 5, 3, 5},      {9, 1, 10, 1, 10},    {10, 1, 15, 1, 15},   {17, 50, 280, 50, 280},
     {38, 2, 100, 2, 100}, {39, 2, 100, 2, 100},
 };
 
@@ -50,7 +70,10 @@ const TInputLimitsTable kSI = MakeTable(true);
 const TInputLimitsTable* gActive = &kEnglish;
 std::uint8_t gActiveUnits = usEnglish;
 
-bool HasEntry(int tag) { return tag >= 1 && tag <= kInputTagCount; }
+bool HasEntry(int tag)
+{
+    return tag >= 1 && tag <= kInputTagCount;
+}
 
 constexpr TUnitLabel kUnitLabels[] = {
     {TUnitKind::Length, "ft", "m"},
@@ -76,10 +99,22 @@ constexpr TUnitLabel kUnitLabels[] = {
 
 }  // namespace
 
-const TInputLimitsTable& EnglishInputLimits() { return kEnglish; }
-const TInputLimitsTable& SIInputLimits() { return kSI; }
-const TInputLimitsTable& ActiveInputLimits() { return *gActive; }
-std::uint8_t ActiveUnitSystem() { return gActiveUnits; }
+const TInputLimitsTable& EnglishInputLimits()
+{
+    return kEnglish;
+}
+const TInputLimitsTable& SIInputLimits()
+{
+    return kSI;
+}
+const TInputLimitsTable& ActiveInputLimits()
+{
+    return *gActive;
+}
+std::uint8_t ActiveUnitSystem()
+{
+    return gActiveUnits;
+}
 
 void ActivateInputLimits(std::uint8_t units)
 {
@@ -87,9 +122,15 @@ void ActivateInputLimits(std::uint8_t units)
     gActive = units == usEnglish ? &kEnglish : &kSI;
 }
 
-int InputDecimals(int tag) { return HasEntry(tag) ? (*gActive)[tag].Decimals : 2; }
+int InputDecimals(int tag)
+{
+    return HasEntry(tag) ? (*gActive)[tag].Decimals : 2;
+}
 
-std::string FormatInput(Real value, int tag) { return FormatInput(value, tag, *gActive); }
+std::string FormatInput(Real value, int tag)
+{
+    return FormatInput(value, tag, *gActive);
+}
 
 std::string FormatInput(Real value, int tag, const TInputLimitsTable& table)
 {
@@ -109,7 +150,10 @@ std::string FormatInput(Real value, int tag, const TInputLimitsTable& table)
     return FormatFixed(value, digits);
 }
 
-const TInputLimitsTable& InputLimits(std::uint8_t units) { return units == usEnglish ? kEnglish : kSI; }
+const TInputLimitsTable& InputLimits(std::uint8_t units)
+{
+    return units == usEnglish ? kEnglish : kSI;
+}
 
 Real ParseInput(const std::string& text, int tag, double minimum, double maximum)
 {

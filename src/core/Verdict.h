@@ -4,4 +4,7 @@
 
 enum class TVerdict { NotApplicable, Pass, Fail };
 
-constexpr TVerdict VerdictOf(bool pass) { return pass ? TVerdict::Pass : TVerdict::Fail; }
+constexpr TVerdict VerdictOf(bool pass)
+{
+    return pass ? TVerdict::Pass : TVerdict::Fail;
+}

@@ -7,7 +7,10 @@
 namespace {
 
 // An undefined value takes part in the load-case comparisons as 0.
-Real OrZero(Real v) { return IsNaN(v) ? 0 : v; }
+Real OrZero(Real v)
+{
+    return IsNaN(v) ? 0 : v;
+}
 
 const TLoadCase& Combination(const TPMData& record, int combination)
 {
@@ -49,7 +52,10 @@ bool HeelPressureCheckPasses(const TPMData& record, int combination)
     return PressurePasses(record, Combination(record, combination).HeelPressure);
 }
 
-Real KernLimit(const TPMData& record) { return record.Continuous.W / 6; }
+Real KernLimit(const TPMData& record)
+{
+    return record.Continuous.W / 6;
+}
 
 Real AllowableBearingPressure(const TPMData& record)
 {

@@ -14,5 +14,11 @@ inline Real RatioOrNaN(Real numerator, Real divisor)
 
 // Lower and upper of two values as comparisons read them: the second operand wins whenever the
 // comparison is false, NaN included.
-inline Real LowerOf(Real a, Real b) { return a < b ? a : b; }
-inline Real UpperOf(Real a, Real b) { return a > b ? a : b; }
+inline Real LowerOf(Real a, Real b)
+{
+    return a < b ? a : b;
+}
+inline Real UpperOf(Real a, Real b)
+{
+    return a > b ? a : b;
+}

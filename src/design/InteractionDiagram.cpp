@@ -20,7 +20,10 @@ Real Beta1(const TPMData& record)
     return beta;
 }
 
-Real SteelStrain(Real ecu, Real c, Real d) { return c == 0 ? 0 : ecu * (c - d) / c; }
+Real SteelStrain(Real ecu, Real c, Real d)
+{
+    return c == 0 ? 0 : ecu * (c - d) / c;
+}
 
 }  // namespace
 
@@ -30,11 +33,11 @@ void BuildInteractionDiagram(TPMData& record)
     TStemWallReinforcement& sw = cd.StemWall;
     TInteractionDiagram& g = cd.Interaction;
 
-    const Real u = record.UnitValue(1000, 1);      // area x stress to force per unit length
-    const Real bw = record.UnitValue(1000, 12);    // width of the strip: 12 in; 1000 mm
-    const Real b1 = record.UnitValue(1, 12);       // strip width of the pure-flexure depth
-    const Real v = record.UnitValue(1, 1000);      // force to plf; kN/m
-    const Real m = record.UnitValue(0.001L, 1000); // force x depth to lb-ft; kN-m
+    const Real u = record.UnitValue(1000, 1);       // area x stress to force per unit length
+    const Real bw = record.UnitValue(1000, 12);     // width of the strip: 12 in; 1000 mm
+    const Real b1 = record.UnitValue(1, 12);        // strip width of the pure-flexure depth
+    const Real v = record.UnitValue(1, 1000);       // force to plf; kN/m
+    const Real m = record.UnitValue(0.001L, 1000);  // force x depth to lb-ft; kN-m
     const Real n = record.UnitValue(1, 12);
     const Real fy = cd.Fy;
     const Real tw = cd.Tw;
@@ -96,7 +99,8 @@ void BuildInteractionDiagram(TPMData& record)
         pt.Ac = static_cast<double>(steelInCompression ? bw * beta1 * c - as1 : bw * beta1 * c);
         const Real ac = pt.Ac;
         pt.Cc = static_cast<double>(steelInCompression ? f85 * ac / u + as1 * fs / u : f85 * ac / u);
-        const Real moment = steelInCompression ? f85 * ac * beta1 * c / 2 + as1 * fs * d : f85 * ac * beta1 * c / 2;
+        const Real moment =
+            steelInCompression ? f85 * ac * beta1 * c / 2 + as1 * fs * d : f85 * ac * beta1 * c / 2;
         pt.Yc = static_cast<double>(CheckedDiv(CheckedDiv(moment, Real(pt.Cc)), u));
         pt.Yt = pt.Ts != 0 && eps < 0 ? static_cast<double>(d) : 0.0;
         Real phi = 0.9L;

@@ -38,7 +38,8 @@ void StemDemands(TPMData& record)
     for (int j = lcWind; j <= lcGeneral; ++j) {
         TLoadCase& lc = cd.LoadCases[j];
         if (j == lcWind)
-            lc.Mu = soil + wind.Qz * 0.85L * wind.Cf * h * h / 2 + 1.2L * lc.Mdl + lc.Mll + (1.2L * lc.Vdl + lc.Vll) * h;
+            lc.Mu = soil + wind.Qz * 0.85L * wind.Cf * h * h / 2 + 1.2L * lc.Mdl + lc.Mll +
+                    (1.2L * lc.Vdl + lc.Vll) * h;
         else if (j == lcSeismic)
             lc.Mu = soil + 1.2L * lc.Mdl + lc.Mll + (1.2L * lc.Vdl + lc.Vll) * h + seismic.Fp * h / 2;
         else
@@ -87,20 +88,24 @@ void StemDeflections(TPMData& record)
     sw.Ie = 0.35L * sw.Ig;
 
     // Cantilever of height H: a point load p at height h, and a moment at the top.
-    const Real a = record.UnitValue(1000, 0.001L);   // force to kips; to newtons
-    const Real b = record.UnitValue(1e6L, 0.012L);   // moment to kip-in; to newton-millimetres
+    const Real a = record.UnitValue(1000, 0.001L);  // force to kips; to newtons
+    const Real b = record.UnitValue(1e6L, 0.012L);  // moment to kip-in; to newton-millimetres
     const Real h = cd.H;
     auto pointLoad = [&](Real p, Real at) {
         return CheckedDiv(a * p * (k * at) * (k * at) * k * (3 * h - at), 6 * sw.Ec * sw.Ie);
     };
-    auto topMoment = [&](Real moment) { return CheckedDiv(b * moment * (k * h) * (k * h), 2 * sw.Ec * sw.Ie); };
+    auto topMoment = [&](Real moment) {
+        return CheckedDiv(b * moment * (k * h) * (k * h), 2 * sw.Ec * sw.Ie);
+    };
 
     TLoadCase& wind = cd.LoadCases[lcWind];
     TLoadCase& seismic = cd.LoadCases[lcSeismic];
     TLoadCase& general = cd.LoadCases[lcGeneral];
-    wind.Deflection = pointLoad(0.75L * wind.Vll + wind.Vdl, wind.Vht) + pointLoad(0.6L * wind.WF, wind.WFht) +
-                      topMoment(0.75L * wind.Mll + wind.Mdl);
+    wind.Deflection = pointLoad(0.75L * wind.Vll + wind.Vdl, wind.Vht) +
+                      pointLoad(0.6L * wind.WF, wind.WFht) + topMoment(0.75L * wind.Mll + wind.Mdl);
     seismic.Deflection = pointLoad(0.75L * seismic.Vll + seismic.Vdl, seismic.Vht) +
-                         pointLoad(0.6L * seismic.Fp, seismic.Sht) + topMoment(0.75L * seismic.Mll + seismic.Mdl);
-    general.Deflection = pointLoad(general.Vll + general.Vdl, general.Vht) + topMoment(general.Mll + general.Mdl);
+                         pointLoad(0.6L * seismic.Fp, seismic.Sht) +
+                         topMoment(0.75L * seismic.Mll + seismic.Mdl);
+    general.Deflection =
+        pointLoad(general.Vll + general.Vdl, general.Vht) + topMoment(general.Mll + general.Mdl);
 }

@@ -121,7 +121,9 @@ void TDiagramDraw::DrawBearingPlan()
     c.SetBrushColor(DiagramColor::White);
     c.SetPen(DiagramColor::Black, pw);
     c.SetFontColor(DiagramColor::Black);
-    auto corner = [&](const char* name, Real value) { return QString(name) + FormatMeasure(3, pressureUnit, value); };
+    auto corner = [&](const char* name, Real value) {
+        return QString(name) + FormatMeasure(3, pressureUnit, value);
+    };
     const QString p3 = corner("P3=", s.P3), p2 = corner("P2=", s.P2), p1 = corner("P1=", s.P1),
                   p4 = corner("P4=", s.P4);
     DrawRichText(x1, y1 - c.TextHeight(p3) - pw, p3);

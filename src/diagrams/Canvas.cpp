@@ -7,7 +7,10 @@
 #include <cmath>
 #include <utility>
 
-static void InitDiagramAssets() { Q_INIT_RESOURCE(pelmark_diagram_assets); }
+static void InitDiagramAssets()
+{
+    Q_INIT_RESOURCE(pelmark_diagram_assets);
+}
 
 QString DiagramFontFamily()
 {
@@ -33,7 +36,8 @@ double CellPerEm()
 }
 QColor ContrastingHalo(QRgb textColour)
 {
-    return qRed(textColour) + qGreen(textColour) + qBlue(textColour) <= 384 ? QColor(Qt::white) : QColor(Qt::black);
+    return qRed(textColour) + qGreen(textColour) + qBlue(textColour) <= 384 ? QColor(Qt::white)
+                                                                            : QColor(Qt::black);
 }
 }  // namespace
 
@@ -46,7 +50,10 @@ TCanvas::TCanvas(QImage& image) : Image_(image), Painter_(&image)
     ApplyBrush();
 }
 
-TCanvas::~TCanvas() { Painter_.end(); }
+TCanvas::~TCanvas()
+{
+    Painter_.end();
+}
 
 void TCanvas::SetPen(QRgb colour, int width)
 {

@@ -13,7 +13,7 @@
 enum class TBrushStyle { Solid, Clear, BDiagonal };
 
 class TCanvas {
-public:
+  public:
     explicit TCanvas(QImage& image);
     ~TCanvas();
     TCanvas(const TCanvas&) = delete;
@@ -77,7 +77,7 @@ public:
 
     QImage& Image() { return Image_; }
 
-private:
+  private:
     void ApplyPen();
     void ApplyBrush();
     QFont MakeFont() const;

@@ -15,7 +15,10 @@ constexpr double kPi = 3.14159265358979323846;
 // Pixel coordinates stay far inside the int range whatever the data.
 constexpr long double kPixelLimit = 1.0e7L;
 
-bool SameRgb(QRgb a, QRgb b) { return (a & 0xFFFFFFu) == (b & 0xFFFFFFu); }
+bool SameRgb(QRgb a, QRgb b)
+{
+    return (a & 0xFFFFFFu) == (b & 0xFFFFFFu);
+}
 }  // namespace
 
 int Nearest(long double v)
@@ -96,7 +99,10 @@ int TDiagramDraw::LineUnit() const
     return m > 0 ? 2 * m : 1;
 }
 
-int TDiagramDraw::Gap() const { return Nearest(1.5L * Canvas_->TextHeight("X")); }
+int TDiagramDraw::Gap() const
+{
+    return Nearest(1.5L * Canvas_->TextHeight("X"));
+}
 
 bool TDiagramDraw::IsLineColour(QRgb colour) const
 {
@@ -121,10 +127,12 @@ void TDiagramDraw::DrawArrowHead(int x, int y, int length, double angle)
         Canvas_->Line(x, y, x + Nearest(length * std::sin(b)), y + Nearest(length * std::cos(b)));
 }
 
-void TDiagramDraw::DrawArrowLine(int x1, int y1, int x2, int y2, int headLength, bool headAtStart, bool headAtEnd)
+void TDiagramDraw::DrawArrowLine(int x1, int y1, int x2, int y2, int headLength, bool headAtStart,
+                                 bool headAtEnd)
 {
     Canvas_->Line(x1, y1, x2, y2);
-    double a = y2 != y1 ? std::atan(static_cast<double>(x2 - x1) / static_cast<double>(y2 - y1)) : 3 * kPi / 2 - kPi;
+    double a =
+        y2 != y1 ? std::atan(static_cast<double>(x2 - x1) / static_cast<double>(y2 - y1)) : 3 * kPi / 2 - kPi;
     if (a > -kPi / 2 && a < 0)
         a += kPi;
     if (headAtStart)
@@ -306,7 +314,8 @@ QImage DrawDiagramToBitmap(QSize size, const TPMData& data, TDiagramKind kind)
 
 void DrawDiagramToBitmap(QImage& bitmap, const TPMData& data, bool sectionKind)
 {
-    bitmap = DrawDiagramToBitmap(bitmap.size(), data, sectionKind ? TDiagramKind::Section : TDiagramKind::BearingPlan);
+    bitmap = DrawDiagramToBitmap(bitmap.size(), data,
+                                 sectionKind ? TDiagramKind::Section : TDiagramKind::BearingPlan);
 }
 
 int Trunc(long double v)

@@ -28,7 +28,7 @@ inline constexpr QRgb NoFill = 0x1FFFFFFF;
 }  // namespace DiagramColor
 
 class TDiagramDraw {
-public:
+  public:
     explicit TDiagramDraw(const TPMData& data);
 
     const TPMData& Data;
@@ -62,8 +62,8 @@ public:
     // A dimension line on one horizontal or vertical line; placement 0 to 4.
     void DrawDimension(int x1, int y1, int x2, int y2, QString text, int placement, bool zeroSpan = false);
     // One line of text in a box; alignment 0 left, 1 right, 2 centre.
-    void DrawTextBox(int left, int top, int right, int bottom, const QString& text, int alignment, bool framed,
-                     QRgb fillColour);
+    void DrawTextBox(int left, int top, int right, int bottom, const QString& text, int alignment,
+                     bool framed, QRgb fillColour);
     // Text whose character after each "^" is raised.
     void DrawRichText(int x, int y, QString text);
     void DrawBarSection(int x, int y, int r);
@@ -84,8 +84,7 @@ public:
     void End() { Canvas_.reset(); }
     TCanvas& Canvas() { return *Canvas_; }
 
-private:
-
+  private:
     bool IsLineColour(QRgb colour) const;
     // The background under a label: the anchor pixel, or a neighbour when that is a line.
     QRgb SampleBackground(int x, int y) const;

@@ -5,7 +5,10 @@
 #include "diagrams/DiagramDraw.h"
 
 namespace {
-bool Positive(Real v) { return std::isfinite(v) && v > 0; }
+bool Positive(Real v)
+{
+    return std::isfinite(v) && v > 0;
+}
 }  // namespace
 
 void TDiagramDraw::DrawFootingSection()
@@ -68,7 +71,12 @@ void TDiagramDraw::DrawFootingSection()
     c.FillRect(0, 0, Width, Height);
     c.SetPen(DiagramColor::Black, PenWidth());
 
-    c.Polyline({{left, topY}, {postLeft, topY}, {postLeft, top}, {postRight, top}, {postRight, topY}, {extentRight, topY}});
+    c.Polyline({{left, topY},
+                {postLeft, topY},
+                {postLeft, top},
+                {postRight, top},
+                {postRight, topY},
+                {extentRight, topY}});
     std::vector<QPoint> lower;
     // The slab of a continuous footing; other shapes have a plain right face from the top.
     if (continuous)

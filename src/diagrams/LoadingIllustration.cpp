@@ -60,7 +60,8 @@ void MomentArc(QPainter& p, QPointF centre, QPointF e1, QPointF e2, double radiu
     Arrow(p, arc[arc.size() - 3], arc.last(), colour, 3, 15);
 }
 
-void Label(QPainter& p, QPointF at, const QString& text, const QColor& colour, int size = 22, bool bold = false)
+void Label(QPainter& p, QPointF at, const QString& text, const QColor& colour, int size = 22,
+           bool bold = false)
 {
     QFont font(DiagramFontFamily());
     font.setPixelSize(size);
@@ -142,7 +143,8 @@ void PaintIllustration(QPainter& p)
     QPainterPath soil;
     soil.addPolygon(QPolygonF({P(sx0, sy0, 0), P(sx1, sy0, 0), P(sx1, sy0, ground), P(sx0, sy0, ground)}));
     soil.addPolygon(QPolygonF({P(sx1, sy0, 0), P(sx1, sy1, 0), P(sx1, sy1, ground), P(sx1, sy0, ground)}));
-    soil.addPolygon(QPolygonF({P(sx0, sy0, ground), P(sx1, sy0, ground), P(sx1, sy1, ground), P(sx0, sy1, ground)}));
+    soil.addPolygon(
+        QPolygonF({P(sx0, sy0, ground), P(sx1, sy0, ground), P(sx1, sy1, ground), P(sx0, sy1, ground)}));
     p.setPen(Qt::NoPen);
     p.setBrush(kSoil);
     p.drawPath(soil);
@@ -154,7 +156,8 @@ void PaintIllustration(QPainter& p)
     p.drawLine(P(sx1, sy1, 0), P(sx1, sy1, ground));
     // Ground surface edge with hatching along the front.
     p.setPen(QPen(kSoilEdge, 3));
-    p.drawPolyline(QPolygonF({P(sx0, sy1, ground), P(sx0, sy0, ground), P(sx1, sy0, ground), P(sx1, sy1, ground)}));
+    p.drawPolyline(
+        QPolygonF({P(sx0, sy1, ground), P(sx0, sy0, ground), P(sx1, sy0, ground), P(sx1, sy1, ground)}));
     p.setPen(QPen(kSoilEdge, 1.5));
     for (double x = sx0 + 6; x < sx1; x += 16)
         p.drawLine(P(x, sy0, ground), P(x + 12, sy0, ground - 12));
@@ -175,7 +178,8 @@ void PaintIllustration(QPainter& p)
     // Loads at the top centre of the pedestal.
     const double cx = L / 2, cy = B / 2, cz = T + h;
     const QPointF top = P(cx, cy, cz);
-    const QPointF ex = P(1, 0, 0) - P(0, 0, 0), ey = (P(0, 1, 0) - P(0, 0, 0)) * 2, ez = P(0, 0, 1) - P(0, 0, 0);
+    const QPointF ex = P(1, 0, 0) - P(0, 0, 0), ey = (P(0, 1, 0) - P(0, 0, 0)) * 2,
+                  ez = P(0, 0, 1) - P(0, 0, 0);
     Arrow(p, top, top + ez * 130, kLoad, 4, 20);
     Label(p, top + ez * 130 + QPointF(12, 10), "Pz", kLoad, 28, true);
     Arrow(p, top, top + ex * 150, kLoad, 4, 20);
@@ -190,14 +194,16 @@ void PaintIllustration(QPainter& p)
     // Dimensions: L and B along the footing's base, T and D on the left, h beside the pedestal.
     Dimension(p, P(0, 0, -35), P(L, 0, -35), ez, "L", P(L / 2 - 8, 0, -45) + QPointF(0, 20));
     Dimension(p, P(L + 35, 0, 0), P(L + 35, B, 0), ex, "B", P(L + 35, B / 2, 0) + QPointF(16, 22));
-    Dimension(p, P(sx0 - 30, sy0, 0), P(sx0 - 30, sy0, T), ex, "T", P(sx0 - 30, sy0, T / 2) + QPointF(-34, 10));
+    Dimension(p, P(sx0 - 30, sy0, 0), P(sx0 - 30, sy0, T), ex, "T",
+              P(sx0 - 30, sy0, T / 2) + QPointF(-34, 10));
     Dimension(p, P(sx0 - 30, sy0, T), P(sx0 - 30, sy0, ground), ex, "D",
               P(sx0 - 30, sy0, (T + ground) / 2) + QPointF(-34, 10));
     p.setPen(QPen(kInk, 1, Qt::DotLine));
     p.drawLine(P(0, 0, T), P(sx0 - 40, sy0, T));
     p.drawLine(P(px0, py0, T + h), P(px0 - 70, py0, T + h));
     p.drawLine(P(px0, py0, T), P(px0 - 70, py0, T));
-    Dimension(p, P(px0 - 60, py0, T), P(px0 - 60, py0, T + h), ex, "h", P(px0 - 60, py0, T + h * 0.7) + QPointF(-30, 10));
+    Dimension(p, P(px0 - 60, py0, T), P(px0 - 60, py0, T + h), ex, "h",
+              P(px0 - 60, py0, T + h * 0.7) + QPointF(-30, 10));
 
     // Axis cross with the positive directions.
     const QPointF o(840, 640);

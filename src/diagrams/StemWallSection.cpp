@@ -7,9 +7,15 @@
 #include "diagrams/DiagramDraw.h"
 
 namespace {
-bool Positive(Real v) { return std::isfinite(v) && v > 0; }
+bool Positive(Real v)
+{
+    return std::isfinite(v) && v > 0;
+}
 
-QString BarName(std::int32_t designation) { return QString::fromStdString(RebarName(designation)); }
+QString BarName(std::int32_t designation)
+{
+    return QString::fromStdString(RebarName(designation));
+}
 }  // namespace
 
 bool TDiagramDraw::DrawStemWallSection()
@@ -91,7 +97,8 @@ bool TDiagramDraw::DrawStemWallSection()
         lower = {{extentRight, slabY}, {slabEndX, slabY}};
     else
         lower = {{right, footTop}};
-    for (QPoint p : {QPoint(right, midY), QPoint(right, footBottom), QPoint(left, footBottom), QPoint(left, footTop)})
+    for (QPoint p :
+         {QPoint(right, midY), QPoint(right, footBottom), QPoint(left, footBottom), QPoint(left, footTop)})
         lower.push_back(p);
     c.Polyline(lower);
 
@@ -122,7 +129,8 @@ bool TDiagramDraw::DrawStemWallSection()
 
     if (left < wallLeft) {
         c.Line(left, footTop, left, footTop - ext);
-        DrawDimension(left, footTop - g0, wallLeft, footTop - g0, FormatMeasure(1, smallMark, (k * W - tw) / 2), 1);
+        DrawDimension(left, footTop - g0, wallLeft, footTop - g0,
+                      FormatMeasure(1, smallMark, (k * W - tw) / 2), 1);
     }
 
     // Reinforcement. Leaders end in open arrowheads; labels are rows of height F centred on them.

@@ -44,35 +44,24 @@ const std::unordered_map<std::string, TChoiceText>& ChoiceTexts()
              const int family = d.Square.RebarFamily;
              return family >= 0 && family < 3 ? kFamilies[family] : "";
          }},
-        {"ComboBox4",
-         [](const TPMData& d) { return BarSizeText(d, d.Square.FootingBarSize); }},
-        {"ComboBox7",
-         [](const TPMData& d) {
-             return BarSizeText(d, d.Continuous.StemWall.VertBarSize);
-         }},
+        {"ComboBox4", [](const TPMData& d) { return BarSizeText(d, d.Square.FootingBarSize); }},
+        {"ComboBox7", [](const TPMData& d) { return BarSizeText(d, d.Continuous.StemWall.VertBarSize); }},
         {"ComboBox8", [](const TPMData& d) { return std::to_string(d.Continuous.StemWall.Layers); }},
-        {"ComboBox9",
-         [](const TPMData& d) {
-             return BarSizeText(d, d.Continuous.StemWall.HorBarSize);
-         }},
-        {"ComboBox10",
-         [](const TPMData& d) {
-             return BarSizeText(d, d.Continuous.Footing.FootBarSize);
-         }},
-        {"ComboBox11",
-         [](const TPMData& d) {
-             return BarSizeText(d, d.Continuous.Footing.StBarSize);
-         }},
+        {"ComboBox9", [](const TPMData& d) { return BarSizeText(d, d.Continuous.StemWall.HorBarSize); }},
+        {"ComboBox10", [](const TPMData& d) { return BarSizeText(d, d.Continuous.Footing.FootBarSize); }},
+        {"ComboBox11", [](const TPMData& d) { return BarSizeText(d, d.Continuous.Footing.StBarSize); }},
         {"chkUseReinforcement",
          [](const TPMData& d) -> std::string { return d.Square.UseSquareReinforcement ? "Yes" : "No"; }},
         {"chkUseContReinforcement",
-         [](const TPMData& d) -> std::string { return d.Continuous.UseContinuousReinforcement ? "Yes" : "No"; }},
+         [](const TPMData& d) -> std::string {
+             return d.Continuous.UseContinuousReinforcement ? "Yes" : "No";
+         }},
     };
     return texts;
 }
 
 class TBuilder {
-public:
+  public:
     explicit TBuilder(const TPMData& record)
         : Record_(record), Limits_(InputLimits(record.Units)), Checks_(DesignChecks(record))
     {
@@ -85,12 +74,12 @@ public:
         const bool square = Record_.Square.UseSquareReinforcement != 0;
         const bool continuous = Record_.Continuous.UseContinuousReinforcement != 0;
         const std::unordered_map<std::string, bool> shown = {
-            {"pnlStabilityAnalysis", stability},      {"pnlStabilityResults", stability},
-            {"pnlSquareReinforcement", square},       {"pnlLoading", square},
-            {"pnlSquareResults", square},             {"pnlContinuousReinforcement", continuous},
-            {kLoadCombinationsName, continuous},      {"pnlGeotechnical", continuous},
-            {"pnlStemWallAndFooting", continuous},    {"pnlContinuousResults", continuous},
-            {"pnlStemWallResults", continuous},       {"pnlFootingResults", continuous},
+            {"pnlStabilityAnalysis", stability},   {"pnlStabilityResults", stability},
+            {"pnlSquareReinforcement", square},    {"pnlLoading", square},
+            {"pnlSquareResults", square},          {"pnlContinuousReinforcement", continuous},
+            {kLoadCombinationsName, continuous},   {"pnlGeotechnical", continuous},
+            {"pnlStemWallAndFooting", continuous}, {"pnlContinuousResults", continuous},
+            {"pnlStemWallResults", continuous},    {"pnlFootingResults", continuous},
         };
         const auto visible = [&](const std::string& name) {
             const auto it = shown.find(name);
@@ -104,7 +93,8 @@ public:
             model.Inputs.push_back(std::move(section));
             // The load combinations follow the continuous footing's own inputs.
             if (std::string_view(spec.Name) == "pnlContinuousReinforcement") {
-                TDisplaySection loads{kLoadCombinationsName, kLoadCombinationsTitle, {}, {}, visible(kLoadCombinationsName)};
+                TDisplaySection loads{
+                    kLoadCombinationsName, kLoadCombinationsTitle, {}, {}, visible(kLoadCombinationsName)};
                 for (int n = 1; n <= 3; ++n)
                     for (const TRowSpec& row : LoadCombinationRows(n))
                         loads.Rows.push_back(InputRow(row, n));
@@ -133,7 +123,7 @@ public:
         return model;
     }
 
-private:
+  private:
     std::string Unit(int kind) const
     {
         return kind == kNoUnit ? std::string() : UnitText(static_cast<TUnitKind>(kind), Record_.Units);
@@ -209,7 +199,10 @@ const TDisplaySection* TDisplayModel::FindSection(std::string_view name) const
     return nullptr;
 }
 
-TDisplayModel BuildDisplayModel(const TPMData& record) { return TBuilder(record).Build(); }
+TDisplayModel BuildDisplayModel(const TPMData& record)
+{
+    return TBuilder(record).Build();
+}
 
 const char* VerdictName(TVerdict verdict)
 {

@@ -16,10 +16,14 @@ namespace {
 
 using K = TRowKind;
 using U = TUnitKind;
-constexpr int u(U kind) { return static_cast<int>(kind); }
+constexpr int u(U kind)
+{
+    return static_cast<int>(kind);
+}
 
 constexpr const char* kHintTopOfWall = "At top of wall";
-constexpr const char* kHintLateralHeight = "Distance from t/footing to resultant of user-defined lateral load";
+constexpr const char* kHintLateralHeight =
+    "Distance from t/footing to resultant of user-defined lateral load";
 constexpr const char* kHintForceHeight = "Distance from t/footing to resultant of Wind Force";
 constexpr const char* kHintFootingBars = "Reinforcement on bottom face, continuous through stem wall";
 
@@ -30,7 +34,8 @@ std::vector<TSectionSpec> BuildInputSections()
          "General Data",
          {
              {K::List, "Units", "ComboBox1", kNoUnit, "", nullptr, 0, "English|SI"},
-             {K::List, "Ftng. Shape", "ComboBox2", kNoUnit, "", nullptr, 0, "Continuous|Square|Circle|Rectangle"},
+             {K::List, "Ftng. Shape", "ComboBox2", kNoUnit, "", nullptr, 0,
+              "Continuous|Square|Circle|Rectangle"},
              {K::Input, "Ftng. Width (B)", "Edit1", u(U::Length)},
              {K::Input, "Ftng. Length (L)", "Edit2", u(U::Length)},
              {K::Input, "Ftng. Depth (Df)", "Edit3", u(U::Length)},
@@ -81,7 +86,8 @@ std::vector<TSectionSpec> BuildInputSections()
              {K::Input, "Parallel to Dim 2", "Edit69"},
              {K::Input, "Allow. Net Bear. Cap.", "Edit70", u(U::StressKsf)},
              {K::Note, "Induced Soil Pressure", ""},
-             {K::Result, "Service Level", "Edit71", u(U::StressKsf), "", F(Square.QService), 76, "", VB(Square.QService)},
+             {K::Result, "Service Level", "Edit71", u(U::StressKsf), "", F(Square.QService), 76, "",
+              VB(Square.QService)},
              {K::Result, "ACI load factors", "Edit72", u(U::StressKsf), "", F(Square.QFactored), 76},
          }},
         {"pnlContinuousReinforcement",
@@ -97,7 +103,8 @@ std::vector<TSectionSpec> BuildInputSections()
              {K::Input, "Grade, High-side (GrH)", "Edit_CR8", u(U::Length),
               "Grade of soil measured from top of footing"},
              {K::Input, "Grade, Low-side (GrL)", "Edit_CR9", u(U::Length)},
-             {K::Input, "Base Shear Keyway Dpth (K)", "Edit_CR10", u(U::Length), "Measured from bottom of footing"},
+             {K::Input, "Base Shear Keyway Dpth (K)", "Edit_CR10", u(U::Length),
+              "Measured from bottom of footing"},
          }},
         // "pnlLoadCombinations" ("Loading (input service level)") is built from LoadCombinationRows.
         {"pnlGeotechnical",
@@ -107,7 +114,8 @@ std::vector<TSectionSpec> BuildInputSections()
              {K::Input, "Active Pressure (Pa)", "Edit_CR12", u(U::UnitWeight),
               "Use moist or bouyant weight if appropriate"},
              {K::Input, "Passive Pressure (Pp)", "Edit_CR13", u(U::UnitWeight)},
-             {K::Input, "Ignore Passive Depth (ign)", "Edit_CR14", u(U::Length), "Depth to ignore passive resistance"},
+             {K::Input, "Ignore Passive Depth (ign)", "Edit_CR14", u(U::Length),
+              "Depth to ignore passive resistance"},
              {K::Input, "Angle of Internal Friction (f)", "Edit_CR15", u(U::Angle),
               "Horizontal friction factor at bottom of footing"},
              {K::Input, "Cohesion (c)", "Edit_CR16", u(U::CohesionGeo)},
@@ -159,37 +167,42 @@ std::vector<TRowSpec> BuildLoadRows(int n)
         rows.push_back({K::Input, "Lateral Height (Vht)", name(7), u(U::Length), kHintLateralHeight});
     } else {
         // Combination 3 takes its lateral dead load and height from the wind force.
-        rows.push_back({K::Result, "Lateral DL (Vdl)", name(6), u(U::LineLoad), "", F(Continuous.LoadCases[2].Vdl), 55});
+        rows.push_back(
+            {K::Result, "Lateral DL (Vdl)", name(6), u(U::LineLoad), "", F(Continuous.LoadCases[2].Vdl), 55});
         rows.push_back({K::Result, "Lateral Height (Vht)", name(7), u(U::Length), kHintLateralHeight,
                         F(Continuous.LoadCases[2].Vht), 56});
     }
     if (n == 1) {
         rows.push_back({K::Input, "Design Windspeed (V)", name(8), u(U::Speed)});
-        rows.push_back({K::Input, "Exposure Coeff. (Kz)", name(9), kNoUnit,
-                        "Use 0.85 for walls 0-15 ft above grade and open terrain with scattered obstructions, "
-                        "refer to ASCE 7 Table 29.3-1 for all other conditions"});
+        rows.push_back(
+            {K::Input, "Exposure Coeff. (Kz)", name(9), kNoUnit,
+             "Use 0.85 for walls 0-15 ft above grade and open terrain with scattered obstructions, "
+             "refer to ASCE 7 Table 29.3-1 for all other conditions"});
         rows.push_back({K::Input, "Topgraphic Factor (Kzt)", name(10), kNoUnit,
                         "Use 1.0 for flat terrain, refer to ASCE 7 section 26.8"});
-        rows.push_back({K::Input, "Net Force Coeff. (Cf)", name(11), kNoUnit,
-                        "Cf can range from 0.5 to 4.0 for walls (the highest numbers only at the wall ends). Refer "
-                        "to ASCE 7 Fig 29.4-1 and consider separate designs at the end regions if appropriate"});
+        rows.push_back(
+            {K::Input, "Net Force Coeff. (Cf)", name(11), kNoUnit,
+             "Cf can range from 0.5 to 4.0 for walls (the highest numbers only at the wall ends). Refer "
+             "to ASCE 7 Fig 29.4-1 and consider separate designs at the end regions if appropriate"});
         rows.push_back({K::Result, "Velocity Pressure (qz)", name(12), u(U::Pressure),
                         "Per ASCE 7 eqn 29.3-1, with Kd of 0.85 per ASCE 7 Table 26.6-1",
                         F(Continuous.LoadCases[0].Qz), 61});
-        rows.push_back({K::Result, "Wind Force (WF)", name(13), u(U::LineLoad),
-                        "Per ASCE 7 eqn 29 assuming Gust Factor of 0.85 per 26.9.1 and Cf of 1.35 (Wall length "
-                        "greater than 4x the wall height, otherwise see ASCE 7 Fig 29.4-1. Conservatively, both "
-                        "positive and negative pressures act on the lower grade face",
-                        F(Continuous.LoadCases[0].WF), 62});
+        rows.push_back(
+            {K::Result, "Wind Force (WF)", name(13), u(U::LineLoad),
+             "Per ASCE 7 eqn 29 assuming Gust Factor of 0.85 per 26.9.1 and Cf of 1.35 (Wall length "
+             "greater than 4x the wall height, otherwise see ASCE 7 Fig 29.4-1. Conservatively, both "
+             "positive and negative pressures act on the lower grade face",
+             F(Continuous.LoadCases[0].WF), 62});
         rows.push_back({K::Result, "Wind Force Ht (WFht)", name(14), u(U::Length), kHintForceHeight,
                         F(Continuous.LoadCases[0].WFht), 63});
     } else if (n == 2) {
         rows.push_back({K::Input, "Short Period Acc. (Sds)", name(8), kNoUnit,
                         "Short-Period, Design, spectral acceleration, per ASCE 7 ch 11"});
-        rows.push_back({K::Result, "Seismic Lateral (Fp)", name(9), u(U::LineLoad),
-                        "Per ASCE 7 12.11.1 assuming importance category I or II, note that the minimum design "
-                        "force for the wall anchorages is larger, per ASCE 7 12.11.2.1",
-                        F(Continuous.LoadCases[1].Fp), 65});
+        rows.push_back(
+            {K::Result, "Seismic Lateral (Fp)", name(9), u(U::LineLoad),
+             "Per ASCE 7 12.11.1 assuming importance category I or II, note that the minimum design "
+             "force for the wall anchorages is larger, per ASCE 7 12.11.2.1",
+             F(Continuous.LoadCases[1].Fp), 65});
         rows.push_back({K::Result, "Seismic Force Ht (Sht)", name(10), u(U::Length), kHintForceHeight,
                         F(Continuous.LoadCases[1].Sht), 66});
     }
@@ -197,26 +210,42 @@ std::vector<TRowSpec> BuildLoadRows(int n)
 }
 
 // Result tags: they only choose the decimals shown (none of them carries bounds).
-constexpr int kFactor = 12;     // 2 decimals
-constexpr int kCapacity = 11;   // 0 decimals
-constexpr int kLoad = 42;       // 1 decimal
-constexpr int kSafety = 15;     // 2 decimals
-constexpr int kPressure = 23;   // 3 decimals
-constexpr int kSquare = 76;     // 2 decimals
-constexpr int kRatio = 40;      // 4 decimals
+constexpr int kFactor = 12;    // 2 decimals
+constexpr int kCapacity = 11;  // 0 decimals
+constexpr int kLoad = 42;      // 1 decimal
+constexpr int kSafety = 15;    // 2 decimals
+constexpr int kPressure = 23;  // 3 decimals
+constexpr int kSquare = 76;    // 2 decimals
+constexpr int kRatio = 40;     // 4 decimals
 constexpr int kWhole = 74, kOne = 75, kTwo = 76, kThree = 77;
 
-#define LC3(prefix, suffix) {prefix "1_" suffix, prefix "2_" suffix, prefix "3_" suffix}
-#define LCF(field) {F(Continuous.LoadCases[0].field), F(Continuous.LoadCases[1].field), F(Continuous.LoadCases[2].field)}
-#define LCV(check) {V(Continuous.Combinations[0].check), V(Continuous.Combinations[1].check), V(Continuous.Combinations[2].check)}
+#define LC3(prefix, suffix)                                                                                  \
+    {                                                                                                        \
+        prefix "1_" suffix, prefix "2_" suffix, prefix "3_" suffix                                           \
+    }
+#define LCF(field)                                                                                           \
+    {                                                                                                        \
+        F(Continuous.LoadCases[0].field), F(Continuous.LoadCases[1].field), F(Continuous.LoadCases[2].field) \
+    }
+#define LCV(check)                                                                                           \
+    {                                                                                                        \
+        V(Continuous.Combinations[0].check), V(Continuous.Combinations[1].check),                            \
+            V(Continuous.Combinations[2].check)                                                              \
+    }
 
 // The allowable load is per unit length for a continuous footing.
 std::string AllowableLoadCaption(const TPMData& d)
 {
     return d.Shape == shContinuous ? "Allowable Wall Load (P/b)" : "Allowable Column Load (P)";
 }
-int AllowableLoadUnit(const TPMData& d) { return u(d.Shape == shContinuous ? U::LineLoadKip : U::ForceKip); }
-std::string KernHint(const TPMData& d) { return "Within kern if e < " + FormatFixed(d.Continuous.W / 6, 2) + " ft"; }
+int AllowableLoadUnit(const TPMData& d)
+{
+    return u(d.Shape == shContinuous ? U::LineLoadKip : U::ForceKip);
+}
+std::string KernHint(const TPMData& d)
+{
+    return "Within kern if e < " + FormatFixed(d.Continuous.W / 6, 2) + " ft";
+}
 
 std::vector<TResultSectionSpec> BuildResultSections()
 {
@@ -228,9 +257,15 @@ std::vector<TResultSectionSpec> BuildResultSections()
              {"Nc", {"Edit9", "Edit34"}, {F(NcTerzaghi), F(NcVesic)}, kFactor},
              {"Nq", {"Edit10", "Edit35"}, {F(NqTerzaghi), F(NqVesic)}, kFactor},
              {"Ny", {"Edit11", "Edit36"}, {F(NGammaTerzaghi), F(NGammaVesic)}, kFactor},
-             {"Ultimate Bearing Capacity (q ult)", {"Edit12", "Edit37"}, {F(QultTerzaghi), F(QultVesic)}, kCapacity,
+             {"Ultimate Bearing Capacity (q ult)",
+              {"Edit12", "Edit37"},
+              {F(QultTerzaghi), F(QultVesic)},
+              kCapacity,
               u(U::Pressure)},
-             {"Allowable Bearing Capacity (q all)", {"Edit13", "Edit38"}, {F(QallTerzaghi), F(QallVesic)}, kCapacity,
+             {"Allowable Bearing Capacity (q all)",
+              {"Edit13", "Edit38"},
+              {F(QallTerzaghi), F(QallVesic)},
+              kCapacity,
               u(U::Pressure)},
              {"", {"Edit40", "Edit41"}, {F(AllowLoadTerzaghi), F(AllowLoadVesic)}, kLoad, u(U::ForceKip)},
          }},
@@ -238,40 +273,123 @@ std::vector<TResultSectionSpec> BuildResultSections()
          "Stability Analysis",
          {"x", "y"},
          {
-             {"Overturning, FS(ot)", {"Edit97", "Edit98"}, {F(Stability.FSOverturningX), F(Stability.FSOverturningY)},
-              kSafety, kNoUnit, {nullptr, nullptr, nullptr}, "", {V(Stability.OverturningX), V(Stability.OverturningY)}, true},
-             {"Sliding, FS(slid)", {"Edit99", "Edit100"}, {F(Stability.FSSlidingX), F(Stability.FSSlidingY)}, kSafety,
-              kNoUnit, {nullptr, nullptr, nullptr}, "", {V(Stability.SlidingX), V(Stability.SlidingY)}, true},
-             {"Uplift, FS(uplift)", {"Edit101"}, {F(Stability.FSUplift)}, kSafety, kNoUnit, {nullptr, nullptr, nullptr}, "",
-              {V(Stability.Uplift)}, true},
+             {"Overturning, FS(ot)",
+              {"Edit97", "Edit98"},
+              {F(Stability.FSOverturningX), F(Stability.FSOverturningY)},
+              kSafety,
+              kNoUnit,
+              {nullptr, nullptr, nullptr},
+              "",
+              {V(Stability.OverturningX), V(Stability.OverturningY)},
+              true},
+             {"Sliding, FS(slid)",
+              {"Edit99", "Edit100"},
+              {F(Stability.FSSlidingX), F(Stability.FSSlidingY)},
+              kSafety,
+              kNoUnit,
+              {nullptr, nullptr, nullptr},
+              "",
+              {V(Stability.SlidingX), V(Stability.SlidingY)},
+              true},
+             {"Uplift, FS(uplift)",
+              {"Edit101"},
+              {F(Stability.FSUplift)},
+              kSafety,
+              kNoUnit,
+              {nullptr, nullptr, nullptr},
+              "",
+              {V(Stability.Uplift)},
+              true},
              {"Bearing area", {"Edit102"}, {F(Stability.BearingAreaPct)}, kSafety, u(U::Percent)},
-             {"P1", {"Edit105"}, {F(Stability.P1)}, kPressure, u(U::StressKsf), {nullptr, nullptr, nullptr}, "",
+             {"P1",
+              {"Edit105"},
+              {F(Stability.P1)},
+              kPressure,
+              u(U::StressKsf),
+              {nullptr, nullptr, nullptr},
+              "",
               {V(Stability.Corners[0])}},
-             {"P2", {"Edit106"}, {F(Stability.P2)}, kPressure, u(U::StressKsf), {nullptr, nullptr, nullptr}, "",
+             {"P2",
+              {"Edit106"},
+              {F(Stability.P2)},
+              kPressure,
+              u(U::StressKsf),
+              {nullptr, nullptr, nullptr},
+              "",
               {V(Stability.Corners[1])}},
-             {"P3", {"Edit107"}, {F(Stability.P3)}, kPressure, u(U::StressKsf), {nullptr, nullptr, nullptr}, "",
+             {"P3",
+              {"Edit107"},
+              {F(Stability.P3)},
+              kPressure,
+              u(U::StressKsf),
+              {nullptr, nullptr, nullptr},
+              "",
               {V(Stability.Corners[2])}},
-             {"P4", {"Edit108"}, {F(Stability.P4)}, kPressure, u(U::StressKsf), {nullptr, nullptr, nullptr}, "",
+             {"P4",
+              {"Edit108"},
+              {F(Stability.P4)},
+              kPressure,
+              u(U::StressKsf),
+              {nullptr, nullptr, nullptr},
+              "",
               {V(Stability.Corners[3])}},
-             {"Max. Soil Pressure", {"Edit103", "Edit104"}, {F(Stability.QGross), F(Stability.QNet)}, kPressure,
+             {"Max. Soil Pressure",
+              {"Edit103", "Edit104"},
+              {F(Stability.QGross), F(Stability.QNet)},
+              kPressure,
               u(U::StressKsf)},
          }},
         {"pnlSquareResults",
          "Square Reinforcement",
          {"Dim 1", "Dim 2"},
          {
-             {"Eff. Depth for Rebar", {"Edit73", "Edit74"}, {F(Square.EffDepth1), F(Square.EffDepth2)}, kSquare,
+             {"Eff. Depth for Rebar",
+              {"Edit73", "Edit74"},
+              {F(Square.EffDepth1), F(Square.EffDepth2)},
+              kSquare,
               u(U::SmallLength)},
-             {"Reinforcement Ratio", {"Edit75", "Edit76"}, {F(Square.Rho1), F(Square.Rho2)}, kRatio, kNoUnit, {nullptr, nullptr, nullptr},
-              "", {VB(Square.Rho1), VB(Square.Rho2)}},
-             {"Rebar Spacing", {"Edit77", "Edit78"}, {F(Square.BarSpacing1), F(Square.BarSpacing2)}, kSquare,
-              u(U::SmallLength), {nullptr, nullptr, nullptr}, "", {VB(Square.Spacing1), VB(Square.Spacing2)}},
-             {"Design Moment", {"Edit79", "Edit80"}, {F(Square.PhiMn1), F(Square.PhiMn2)}, kSquare, u(U::MomentKft)},
-             {"Ultimate Moment", {"Edit81", "Edit82"}, {F(Square.Mu1), F(Square.Mu2)}, kSquare, u(U::MomentKft),
-              {nullptr, nullptr, nullptr}, "", {VB(Square.Moment1), VB(Square.Moment2)}},
-             {"Design Shear", {"Edit83", "Edit84"}, {F(Square.PhiVc1), F(Square.PhiVc2)}, kSquare, u(U::ForceKip)},
-             {"Ultimate Shear", {"Edit85", "Edit86"}, {F(Square.Vu1), F(Square.Vu2)}, kSquare, u(U::ForceKip),
-              {nullptr, nullptr, nullptr}, "", {VB(Square.Shear1), VB(Square.Shear2)}},
+             {"Reinforcement Ratio",
+              {"Edit75", "Edit76"},
+              {F(Square.Rho1), F(Square.Rho2)},
+              kRatio,
+              kNoUnit,
+              {nullptr, nullptr, nullptr},
+              "",
+              {VB(Square.Rho1), VB(Square.Rho2)}},
+             {"Rebar Spacing",
+              {"Edit77", "Edit78"},
+              {F(Square.BarSpacing1), F(Square.BarSpacing2)},
+              kSquare,
+              u(U::SmallLength),
+              {nullptr, nullptr, nullptr},
+              "",
+              {VB(Square.Spacing1), VB(Square.Spacing2)}},
+             {"Design Moment",
+              {"Edit79", "Edit80"},
+              {F(Square.PhiMn1), F(Square.PhiMn2)},
+              kSquare,
+              u(U::MomentKft)},
+             {"Ultimate Moment",
+              {"Edit81", "Edit82"},
+              {F(Square.Mu1), F(Square.Mu2)},
+              kSquare,
+              u(U::MomentKft),
+              {nullptr, nullptr, nullptr},
+              "",
+              {VB(Square.Moment1), VB(Square.Moment2)}},
+             {"Design Shear",
+              {"Edit83", "Edit84"},
+              {F(Square.PhiVc1), F(Square.PhiVc2)},
+              kSquare,
+              u(U::ForceKip)},
+             {"Ultimate Shear",
+              {"Edit85", "Edit86"},
+              {F(Square.Vu1), F(Square.Vu2)},
+              kSquare,
+              u(U::ForceKip),
+              {nullptr, nullptr, nullptr},
+              "",
+              {VB(Square.Shear1), VB(Square.Shear2)}},
          }},
         {"pnlContinuousResults",
          "Continuous Reinforcement",
@@ -286,29 +404,73 @@ std::vector<TResultSectionSpec> BuildResultSections()
              {"Overturning Moment", LC3("Edit_CRR", "6"), LCF(OTMoment), kOne, u(U::LineMoment)},
              {"Overturning SF", LC3("Edit_CRR", "7"), LCF(OTSafety), kTwo, kNoUnit, LC3("imCR", "2"),
               "Note that SF >1.0 is safe, as the appropriate load factors were used", LCV(Overturning)},
-             {"Eccentricity", LC3("Edit_CRR", "8"), LCF(Eccentricity), kThree, u(U::Length), LC3("imCR", "3"), "",
-              LCV(Eccentricity)},
+             {"Eccentricity", LC3("Edit_CRR", "8"), LCF(Eccentricity), kThree, u(U::Length), LC3("imCR", "3"),
+              "", LCV(Eccentricity)},
          }},
         {"pnlStemWallResults",
          "Stem Wall Design",
          {"LC1: Wind", "LC2: Seismic", "LC3: General"},
          {
              {"Area of Steel (As)", {"Edit_CRR9"}, {F(Continuous.StemWall.AsVert)}, kThree, u(U::SteelArea)},
-             {"Reinforcement ratio (rho)", {"Edit_CRR10"}, {F(Continuous.StemWall.RhoVert)}, kTwo, u(U::Percent)},
-             {"Max Axial Strength (PhiPn max)", {"Edit_CRR11"}, {F(Continuous.StemWall.PhiPnMax)}, kOne, u(U::LineLoad)},
-             {"Nominal Moment Strength (PhiMn)", {"Edit_CRR12"}, {F(Continuous.StemWall.PhiMn0)}, kOne, u(U::LineMoment)},
-             {"Nominal Shear Strength (PhiVn)", {"Edit_CRR13"}, {F(Continuous.StemWall.PhiVn)}, kOne, u(U::LineLoad)},
+             {"Reinforcement ratio (rho)",
+              {"Edit_CRR10"},
+              {F(Continuous.StemWall.RhoVert)},
+              kTwo,
+              u(U::Percent)},
+             {"Max Axial Strength (PhiPn max)",
+              {"Edit_CRR11"},
+              {F(Continuous.StemWall.PhiPnMax)},
+              kOne,
+              u(U::LineLoad)},
+             {"Nominal Moment Strength (PhiMn)",
+              {"Edit_CRR12"},
+              {F(Continuous.StemWall.PhiMn0)},
+              kOne,
+              u(U::LineMoment)},
+             {"Nominal Shear Strength (PhiVn)",
+              {"Edit_CRR13"},
+              {F(Continuous.StemWall.PhiVn)},
+              kOne,
+              u(U::LineLoad)},
              {"Mu", LC3("Edit_CRR", "14"), LCF(Mu), kOne, u(U::LineMoment)},
              {"Pu", LC3("Edit_CRR", "15"), LCF(Pu), kOne, u(U::LineLoad)},
              {"Vu", LC3("Edit_CRR", "16"), LCF(Vu), kOne, u(U::LineLoad)},
-             {"Moment Utilization", {"Edit_CRR17"}, {F(Continuous.StemWall.MomentUtilization)}, kOne, u(U::Percent),
-              {"imCR_4"}, "", {V(Continuous.MomentUtilization)}},
-             {"Shear Utilization", {"Edit_CRR18"}, {F(Continuous.StemWall.ShearUtilization)}, kOne, u(U::Percent),
-              {"imCR_5"}, "", {V(Continuous.ShearUtilization)}},
-             {"Reinforcement ratio (rho)", {"Edit_CRR19"}, {F(Continuous.StemWall.RhoHor)}, kTwo, u(U::Percent)},
-             {"Stem wall Modulus of Elasticity (Ec)", {"Edit_CRR20"}, {F(Continuous.StemWall.Ec)}, kWhole, u(U::Strength)},
-             {"Wall Gross Moment of Inertia (Ig)", {"Edit_CRR21"}, {F(Continuous.StemWall.Ig)}, kWhole, u(U::Inertia)},
-             {"Wall Effective Moment of Inertia (Ie)", {"Edit_CRR22"}, {F(Continuous.StemWall.Ie)}, kWhole, u(U::Inertia)},
+             {"Moment Utilization",
+              {"Edit_CRR17"},
+              {F(Continuous.StemWall.MomentUtilization)},
+              kOne,
+              u(U::Percent),
+              {"imCR_4"},
+              "",
+              {V(Continuous.MomentUtilization)}},
+             {"Shear Utilization",
+              {"Edit_CRR18"},
+              {F(Continuous.StemWall.ShearUtilization)},
+              kOne,
+              u(U::Percent),
+              {"imCR_5"},
+              "",
+              {V(Continuous.ShearUtilization)}},
+             {"Reinforcement ratio (rho)",
+              {"Edit_CRR19"},
+              {F(Continuous.StemWall.RhoHor)},
+              kTwo,
+              u(U::Percent)},
+             {"Stem wall Modulus of Elasticity (Ec)",
+              {"Edit_CRR20"},
+              {F(Continuous.StemWall.Ec)},
+              kWhole,
+              u(U::Strength)},
+             {"Wall Gross Moment of Inertia (Ig)",
+              {"Edit_CRR21"},
+              {F(Continuous.StemWall.Ig)},
+              kWhole,
+              u(U::Inertia)},
+             {"Wall Effective Moment of Inertia (Ie)",
+              {"Edit_CRR22"},
+              {F(Continuous.StemWall.Ie)},
+              kWhole,
+              u(U::Inertia)},
              {"Deflection", LC3("Edit_CRR", "23"), LCF(Deflection), kThree, u(U::SmallLength)},
          }},
         {"pnlFootingResults",
@@ -316,11 +478,27 @@ std::vector<TResultSectionSpec> BuildResultSections()
          {"LC1: Wind", "LC2: Seismic", "LC3: General"},
          {
              {"Area of Steel (As)", {"Edit_CRR24"}, {F(Continuous.Footing.AsFoot)}, kThree, u(U::SteelArea)},
-             {"Reinforcement ratio (rho)", {"Edit_CRR25"}, {F(Continuous.Footing.RhoFoot)}, kTwo, u(U::Percent), {"imCR_7"}, "",
+             {"Reinforcement ratio (rho)",
+              {"Edit_CRR25"},
+              {F(Continuous.Footing.RhoFoot)},
+              kTwo,
+              u(U::Percent),
+              {"imCR_7"},
+              "",
               {V(Continuous.FootingRatio)}},
-             {"Footing Moment Capacity (PhiMn)", {"Edit_CRR26"}, {F(Continuous.Footing.PhiMnFoot)}, kOne, u(U::LineMoment),
-              {"imCR_6"}, "", {V(Continuous.FootingMoment)}},
-             {"Footing Ultimate Moment (Mu)", {"Edit_CRR27"}, {F(Continuous.Footing.MuFoot)}, kOne, u(U::LineMoment)},
+             {"Footing Moment Capacity (PhiMn)",
+              {"Edit_CRR26"},
+              {F(Continuous.Footing.PhiMnFoot)},
+              kOne,
+              u(U::LineMoment),
+              {"imCR_6"},
+              "",
+              {V(Continuous.FootingMoment)}},
+             {"Footing Ultimate Moment (Mu)",
+              {"Edit_CRR27"},
+              {F(Continuous.Footing.MuFoot)},
+              kOne,
+              u(U::LineMoment)},
              {"Toe Baearing Pressure", LC3("Edit_CRR", "28"), LCF(ToePressure), kWhole, u(U::Pressure),
               LC3("imCR", "7"), "", LCV(ToePressure)},
              {"Heel Baearing Pressure", LC3("Edit_CRR", "29"), LCF(HeelPressure), kWhole, u(U::Pressure),

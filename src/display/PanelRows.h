@@ -24,23 +24,23 @@ enum class TRowKind {
     List,    // a drop-down list; Items are "|"-separated
     Check,   // a check box
     Button,
-    Note,    // a caption on its own (a group title)
+    Note,  // a caption on its own (a group title)
 };
 
 struct TRowSpec {
     TRowKind Kind;
     const char* Caption;
     const char* Control;
-    int Unit = kNoUnit;        // a TUnitKind, or kNoUnit
+    int Unit = kNoUnit;  // a TUnitKind, or kNoUnit
     const char* Hint = "";
-    TFieldRef Field = nullptr; // result rows: the record field
-    int Tag = 0;               // result rows: the limits tag that sets the decimals
-    const char* Items = "";    // list rows
+    TFieldRef Field = nullptr;      // result rows: the record field
+    int Tag = 0;                    // result rows: the limits tag that sets the decimals
+    const char* Items = "";         // list rows
     TVerdictRef Verdict = nullptr;  // result rows: the verdict shown as the text colour, if any
 };
 
 struct TSectionSpec {
-    const char* Name;   // object name of the section panel
+    const char* Name;  // object name of the section panel
     const char* Title;
     std::vector<TRowSpec> Rows;
 };

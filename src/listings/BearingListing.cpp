@@ -26,20 +26,14 @@ constexpr TBearingRow kTerzaghiRows[] = {
 };
 
 constexpr TBearingRow kVesicRows[] = {
-    {"Nc", &TPMData::NcVesic},
-    {"sc", &TPMData::Sc},
-    {"dc", &TPMData::Dc},
-    {"Nq", &TPMData::NqVesic},
-    {"sq", &TPMData::Sq},
-    {"dq", &TPMData::Dq},
-    {"N gamma", &TPMData::NGammaVesic},
-    {"s gamma", &TPMData::SGamma},
-    {"d gamma", &TPMData::DGamma},
-    {"B/L", &TPMData::BOverL},
-    {"k", &TPMData::DepthK},
+    {"Nc", &TPMData::NcVesic},          {"sc", &TPMData::Sc},          {"dc", &TPMData::Dc},
+    {"Nq", &TPMData::NqVesic},          {"sq", &TPMData::Sq},          {"dq", &TPMData::Dq},
+    {"N gamma", &TPMData::NGammaVesic}, {"s gamma", &TPMData::SGamma}, {"d gamma", &TPMData::DGamma},
+    {"B/L", &TPMData::BOverL},          {"k", &TPMData::DepthK},
 };
 
-template <std::size_t N> void AddRows(TComputationListing& listing, const TPMData& record, const TBearingRow (&rows)[N])
+template <std::size_t N>
+void AddRows(TComputationListing& listing, const TPMData& record, const TBearingRow (&rows)[N])
 {
     for (const TBearingRow& row : rows)
         listing.AddValue(row.Caption, "", 2, record.*row.Field);

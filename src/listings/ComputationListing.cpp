@@ -2,9 +2,13 @@
 
 #include "core/NumberFormat.h"
 
-void TComputationListing::AddHeading(const std::string& text) { Rows_.push_back({text, std::nullopt, true}); }
+void TComputationListing::AddHeading(const std::string& text)
+{
+    Rows_.push_back({text, std::nullopt, true});
+}
 
-void TComputationListing::AddValue(const std::string& caption, const std::string& unit, int decimals, Real value)
+void TComputationListing::AddValue(const std::string& caption, const std::string& unit, int decimals,
+                                   Real value)
 {
     TListingRow row{caption, std::nullopt, false};
     if (IsNaN(value))

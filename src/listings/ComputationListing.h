@@ -22,7 +22,7 @@ struct TListingRow {
 inline constexpr Real kListingBlankMarker = -2147483647.0L;
 
 class TComputationListing {
-public:
+  public:
     void AddHeading(const std::string& text);
     // NaN reads "N.A." (the unit is dropped); otherwise the value with `decimals` digits, one
     // space and the unit text, the space written even for an empty unit.
@@ -33,7 +33,7 @@ public:
     // A temporary listing hands its rows over instead of leaving a dangling reference.
     std::vector<TListingRow> Rows() && { return std::move(Rows_); }
 
-private:
+  private:
     std::vector<TListingRow> Rows_;
 };
 

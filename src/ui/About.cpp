@@ -26,7 +26,8 @@ TfrmPMAbout::TfrmPMAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName("frmPMAbout");
     setWindowTitle("About");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     setModal(true);
 
@@ -68,7 +69,10 @@ TfrmPMAbout::TfrmPMAbout(QWidget* parent) : QDialog(parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TfrmPMAbout::LinkClick() { Platform().OpenUrl(MakerAddresses::SiteUrl); }
+void TfrmPMAbout::LinkClick()
+{
+    Platform().OpenUrl(MakerAddresses::SiteUrl);
+}
 
 bool TfrmPMAbout::eventFilter(QObject* watched, QEvent* event)
 {

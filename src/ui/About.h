@@ -8,7 +8,7 @@ class QLabel;
 
 class TfrmPMAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TfrmPMAbout(QWidget* parent = nullptr);
 
     QLabel* VersionLabel() const { return Version_; }
@@ -17,10 +17,10 @@ public:
     // Opens the maker's web site through the shell.
     void LinkClick();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QLabel* Version_ = nullptr;
     QLabel* Link_ = nullptr;
 };

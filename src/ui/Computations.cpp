@@ -15,7 +15,7 @@ constexpr int kHeadingRole = Qt::UserRole + 1;
 // Heading rows: bold, the whole row filled with the background, the text one pixel right of and
 // below the row's top-left corner, across both columns.
 class THeadingDelegate : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -56,7 +56,8 @@ TfrmComputations::TfrmComputations(QWidget* parent) : QDialog(parent), ListView1
     ListView1_->setRootIsDecorated(false);
     ListView1_->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1_->setAllColumnsShowFocus(true);
-    ListView1_->setStyleSheet("QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }");
+    ListView1_->setStyleSheet(
+        "QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }");
     ListView1_->header()->resizeSection(0, 100);
     ListView1_->header()->setStretchLastSection(true);
     ListView1_->setItemDelegate(new THeadingDelegate(ListView1_));
@@ -69,7 +70,10 @@ void TfrmComputations::AddRow(const QString& caption, const QString& value, bool
     item->setData(0, kHeadingRole, heading);
 }
 
-void TfrmComputations::AddHeading(const QString& text) { AddRow(text, {}, true); }
+void TfrmComputations::AddHeading(const QString& text)
+{
+    AddRow(text, {}, true);
+}
 
 void TfrmComputations::AddValue(const QString& caption, const QString& unit, int decimals, Real value)
 {
@@ -84,14 +88,23 @@ void TfrmComputations::AddValue(const QString& caption, const QString& unit, int
 void TfrmComputations::AddRows(const TComputationListing& listing)
 {
     for (const TListingRow& row : listing.Rows())
-        AddRow(QString::fromStdString(row.Caption), row.Value ? QString::fromStdString(*row.Value) : QString(),
-               row.Heading);
+        AddRow(QString::fromStdString(row.Caption),
+               row.Value ? QString::fromStdString(*row.Value) : QString(), row.Heading);
 }
 
-int TfrmComputations::RowCount() const { return ListView1_->topLevelItemCount(); }
+int TfrmComputations::RowCount() const
+{
+    return ListView1_->topLevelItemCount();
+}
 bool TfrmComputations::IsHeading(int row) const
 {
     return ListView1_->topLevelItem(row)->data(0, kHeadingRole).toBool();
 }
-QString TfrmComputations::Caption(int row) const { return ListView1_->topLevelItem(row)->text(0); }
-QString TfrmComputations::Value(int row) const { return ListView1_->topLevelItem(row)->text(1); }
+QString TfrmComputations::Caption(int row) const
+{
+    return ListView1_->topLevelItem(row)->text(0);
+}
+QString TfrmComputations::Value(int row) const
+{
+    return ListView1_->topLevelItem(row)->text(1);
+}

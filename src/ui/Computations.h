@@ -12,7 +12,7 @@ class TComputationListing;
 
 class TfrmComputations : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TfrmComputations(QWidget* parent = nullptr);
 
     void AddHeading(const QString& text);
@@ -26,7 +26,7 @@ public:
     QString Caption(int row) const;
     QString Value(int row) const;
 
-private:
+  private:
     void AddRow(const QString& caption, const QString& value, bool heading);
     QTreeWidget* ListView1_;
 };

@@ -6,19 +6,19 @@
 
 class TDiagramImage : public QWidget {
     Q_OBJECT
-public:
+  public:
     TDiagramImage(const QString& name, QWidget* parent);
 
     void SetImage(const QImage& image);
     const QImage& Image() const { return Image_; }
 
-signals:
+  signals:
     void Clicked(TDiagramImage* image);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QImage Image_;
 };

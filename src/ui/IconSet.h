@@ -11,11 +11,11 @@ const QPixmap& CheckIconPixmap(int index);
 // An icon beside a checked value; its tag is 0 for pass and 1 for fail once it has been set.
 class TCheckIconLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     TCheckIconLabel(const QString& name, QWidget* parent);
     void SetPass(bool pass);
     int Tag() const { return Tag_; }
 
-private:
+  private:
     int Tag_ = -1;
 };

@@ -11,7 +11,8 @@ TfrmImgZoom::TfrmImgZoom(const QImage& picture, QWidget* parent) : QDialog(paren
 {
     setObjectName("frmImgZoom");
     setWindowTitle("Image");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -8,12 +8,12 @@ class QLabel;
 
 class TfrmImgZoom : public QDialog {
     Q_OBJECT
-public:
+  public:
     TfrmImgZoom(const QImage& picture, QWidget* parent = nullptr);
 
     QLabel* Image1() const { return Image1_; }
 
-private:
+  private:
     QLabel* Image1_ = nullptr;
 };
 

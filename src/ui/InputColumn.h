@@ -14,7 +14,7 @@ class TPageControl;
 
 class TInputColumn : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 299;
 
     TInputColumn(TUnitLabelSet& units, QWidget* parent);
@@ -26,7 +26,7 @@ public:
     // Sizes the combination pages to the current page and reopens their section so that it fits.
     void FitCombinationPage();
 
-private:
+  private:
     void BuildSection(const TSectionSpec& spec);
     void BuildLoadCombinations();
     // Places one row at the given top inside a parent; returns the next row's top.

@@ -9,9 +9,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -22,17 +22,17 @@
 #include <stdexcept>
 
 #include "core/Globals.h"
+#include "diagrams/LoadingIllustration.h"
 #include "display/DisplayModel.h"
-#include "ui/IconSet.h"
 #include "ui/Computations.h"
 #include "ui/DiagramImage.h"
+#include "ui/IconSet.h"
 #include "ui/InputColumn.h"
 #include "ui/NumericEdit.h"
 #include "ui/PageControl.h"
 #include "ui/Platform.h"
 #include "ui/RecentProjects.h"
 #include "ui/ResultColumn.h"
-#include "diagrams/LoadingIllustration.h"
 
 namespace {
 constexpr int kDesignClientWidth = 790;
@@ -198,7 +198,8 @@ void TfrmPMMain::ConnectInputs()
     for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox7", "ComboBox8",
                              "ComboBox9", "ComboBox10", "ComboBox11"}) {
         auto* list = Control<QComboBox>(name);
-        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { Guarded([&] { InputChange(list); }); });
+        connect(list, &QComboBox::currentIndexChanged, this,
+                [this, list] { Guarded([&] { InputChange(list); }); });
     }
     for (const char* name : {"chkUseReinforcement", "chkUseContReinforcement"}) {
         auto* box = Control<QCheckBox>(name);
@@ -213,7 +214,8 @@ void TfrmPMMain::ConnectInputs()
         for (TSectionPanel* section : box->Sections())
             connect(section, &TSectionPanel::HeaderClicked, this, &TfrmPMMain::CollapsibleCaptionClick);
     for (TPageControl* pages : {Results_->Pages(), Diagrams_->Pages()})
-        connect(pages, &QTabWidget::currentChanged, this, [this] { Guarded([this] { PageControlChange(); }); });
+        connect(pages, &QTabWidget::currentChanged, this,
+                [this] { Guarded([this] { PageControlChange(); }); });
     Results_->BearingLink()->installEventFilter(this);
     Results_->StabilityLink()->installEventFilter(this);
 }
@@ -239,7 +241,10 @@ QObject* TfrmPMMain::NamedControl(const QString& name) const
     return control;
 }
 
-TNumericEdit* TfrmPMMain::Edit(const QString& name) const { return Control<TNumericEdit>(name); }
+TNumericEdit* TfrmPMMain::Edit(const QString& name) const
+{
+    return Control<TNumericEdit>(name);
+}
 
 void TfrmPMMain::BindDisplay()
 {
@@ -263,10 +268,12 @@ void TfrmPMMain::BindDisplay()
             for (int r = 0; r < static_cast<int>(section.Rows.size()); ++r) {
                 const TDisplayRow& row = section.Rows[r];
                 if (!row.Control.empty() && row.Cells.empty())
-                    if (auto* label = qobject_cast<QLabel*>(NamedControl(QString::fromStdString(row.Control))))
+                    if (auto* label =
+                            qobject_cast<QLabel*>(NamedControl(QString::fromStdString(row.Control))))
                         target.Labels.push_back({label, r});
                 for (int c = 0; c < static_cast<int>(row.Cells.size()); ++c) {
-                    auto* edit = qobject_cast<TNumericEdit*>(NamedControl(QString::fromStdString(row.Cells[c].Control)));
+                    auto* edit = qobject_cast<TNumericEdit*>(
+                        NamedControl(QString::fromStdString(row.Cells[c].Control)));
                     if (!edit || !edit->IsResult())
                         continue;  // inputs, lists and boxes are shown through their own steps
                     const QString iconName = edit->property("icon").toString();
@@ -283,8 +290,14 @@ void TfrmPMMain::BindDisplay()
     ResultTargets_ = bind(model.Results, Results_->ScrollBox());
 }
 
-TSectionPanel* TfrmPMMain::InputSection(const QString& name) const { return Inputs_->Section(name); }
-TSectionPanel* TfrmPMMain::ResultSection(const QString& name) const { return Results_->Section(name); }
+TSectionPanel* TfrmPMMain::InputSection(const QString& name) const
+{
+    return Inputs_->Section(name);
+}
+TSectionPanel* TfrmPMMain::ResultSection(const QString& name) const
+{
+    return Results_->Section(name);
+}
 
 void TfrmPMMain::ShowError(const std::exception& error)
 {
@@ -312,7 +325,8 @@ void TfrmPMMain::LayoutLogo()
         return;
     }
     const int width = std::min<int>(
-        kLogoSlot, static_cast<int>(RoundHalfEven(static_cast<Real>(pixmap.width()) * kLogoHeight / pixmap.height())));
+        kLogoSlot,
+        static_cast<int>(RoundHalfEven(static_cast<Real>(pixmap.width()) * kLogoHeight / pixmap.height())));
     const int left = IdentPanel_->width() - width - (kLogoSlot - width) / 2 - 5;
     Logo_->setGeometry(left, 6, width, kLogoHeight);
 }
@@ -331,13 +345,20 @@ void TfrmPMMain::LoadWindowPlacement()
         any = true;
         const int value = platform.ReadSetting(path).toInt();
         const QString k = key;
-        if (k == "Left") move(value, y());
-        else if (k == "Top") move(x(), value);
-        else if (k == "Width") resize(value, height());
-        else if (k == "Height") resize(width(), value);
-        else if (value == 1) setWindowState(Qt::WindowMinimized);
-        else if (value == 2) setWindowState(Qt::WindowMaximized);
-        else setWindowState(Qt::WindowNoState);
+        if (k == "Left")
+            move(value, y());
+        else if (k == "Top")
+            move(x(), value);
+        else if (k == "Width")
+            resize(value, height());
+        else if (k == "Height")
+            resize(width(), value);
+        else if (value == 1)
+            setWindowState(Qt::WindowMinimized);
+        else if (value == 2)
+            setWindowState(Qt::WindowMaximized);
+        else
+            setWindowState(Qt::WindowNoState);
     }
     (void)r;
     (void)any;
@@ -369,8 +390,8 @@ void TfrmPMMain::ArrangeColumns()
 {
     if (!Images_[0])
         return;
-    const int limit = Results_->x() + TResultColumn::kWidth +
-                      static_cast<int>(RoundHalfEven(0.9L * Images_[0]->height()));
+    const int limit =
+        Results_->x() + TResultColumn::kWidth + static_cast<int>(RoundHalfEven(0.9L * Images_[0]->height()));
     const bool narrow = Columns_->width() < limit;
     const bool continuous = Data_ && Data_->Shape == shContinuous;
     TPageControl* pages = Results_->Pages();

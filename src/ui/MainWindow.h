@@ -33,7 +33,7 @@ class TResultColumn;
 
 class TfrmPMMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TfrmPMMain(QWidget* parent = nullptr);
     ~TfrmPMMain() override;
 
@@ -113,12 +113,12 @@ public:
     void ArrangeColumns();
     bool DiagramsInResultColumn() const { return NarrowLayout_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildWindow();
     void BuildCommands();
     void ConnectCommands();

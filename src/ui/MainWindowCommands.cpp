@@ -7,13 +7,13 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "diagrams/DiagramDraw.h"
 #include "ui/About.h"
 #include "ui/DiagramImage.h"
 #include "ui/ImgZoom.h"
 #include "ui/MainWindow.h"
 #include "ui/Platform.h"
 #include "update/MakerAddresses.h"
-#include "diagrams/DiagramDraw.h"
 
 namespace {
 
@@ -52,7 +52,8 @@ void TfrmPMMain::BuildCommands()
         actions[c.Name] = a;
     }
     auto run = [&](const char* name, void (TfrmPMMain::*command)()) {
-        connect(actions[name], &QAction::triggered, this, [this, command] { Guarded([&] { (this->*command)(); }); });
+        connect(actions[name], &QAction::triggered, this,
+                [this, command] { Guarded([&] { (this->*command)(); }); });
     };
     run("FileNew", &TfrmPMMain::FileNewExecute);
     run("FileOpen", &TfrmPMMain::FileOpenExecute);
@@ -101,8 +102,10 @@ void TfrmPMMain::BuildCommands()
 
 void TfrmPMMain::ConnectCommands()
 {
-    connect(Control<QPushButton>("Button1"), &QPushButton::clicked, this, [this] { Guarded([this] { Button1Click(); }); });
-    connect(Control<QPushButton>("Button3"), &QPushButton::clicked, this, [this] { Guarded([this] { Button3Click(); }); });
+    connect(Control<QPushButton>("Button1"), &QPushButton::clicked, this,
+            [this] { Guarded([this] { Button1Click(); }); });
+    connect(Control<QPushButton>("Button3"), &QPushButton::clicked, this,
+            [this] { Guarded([this] { Button3Click(); }); });
     for (int i = 0; i < 3; ++i)
         connect(Images_[i], &TDiagramImage::Clicked, this,
                 [this](TDiagramImage* image) { Guarded([&] { imgDiagClick(image); }); });
@@ -111,9 +114,15 @@ void TfrmPMMain::ConnectCommands()
     Logo_->setCursor(Qt::PointingHandCursor);
 }
 
-void TfrmPMMain::HelpAboutExecute() { ShowAboutBox(this); }
+void TfrmPMMain::HelpAboutExecute()
+{
+    ShowAboutBox(this);
+}
 
-void TfrmPMMain::HelpWebsiteExecute() { Platform().OpenUrl(MakerAddresses::SiteUrl); }
+void TfrmPMMain::HelpWebsiteExecute()
+{
+    Platform().OpenUrl(MakerAddresses::SiteUrl);
+}
 
 void TfrmPMMain::imgDiagClick(TDiagramImage* image)
 {

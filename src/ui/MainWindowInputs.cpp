@@ -1,10 +1,10 @@
 // Reading the controls into the record, and the handlers of the input column.
-#include <QScopedValueRollback>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 #include "core/InputCatalogue.h"
@@ -254,4 +254,7 @@ void TfrmPMMain::PageControl3Change(int index)
     Inputs_->FitCombinationPage();
 }
 
-void TfrmPMMain::CollapsibleCaptionClick(TSectionPanel* section) { section->Toggle(); }
+void TfrmPMMain::CollapsibleCaptionClick(TSectionPanel* section)
+{
+    section->Toggle();
+}

@@ -1,17 +1,19 @@
 // Showing the record: inputs back into their controls, the compute-all cycle, every result, the
 // checks, the sections that apply, and the diagrams.
-#include <QScopedValueRollback>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 #include "core/InputCatalogue.h"
 #include "core/NumberFormat.h"
 #include "core/Units.h"
 #include "design/RebarTables.h"
+#include "diagrams/DiagramDraw.h"
+#include "display/DisplayModel.h"
 #include "listings/ComputationListing.h"
 #include "ui/Computations.h"
 #include "ui/DiagramImage.h"
@@ -21,8 +23,6 @@
 #include "ui/NumericEdit.h"
 #include "ui/PageControl.h"
 #include "ui/ResultColumn.h"
-#include "diagrams/DiagramDraw.h"
-#include "display/DisplayModel.h"
 
 namespace {
 
@@ -120,8 +120,9 @@ void TfrmPMMain::Recalculate()
     ShowInputs(TInputSection::StabilityAnalysis);
 
     // 10. The design switches.
-    for (auto [name, value] : {std::pair{"chkUseReinforcement", d.Square.UseSquareReinforcement},
-                               std::pair{"chkUseContReinforcement", d.Continuous.UseContinuousReinforcement}}) {
+    for (auto [name, value] :
+         {std::pair{"chkUseReinforcement", d.Square.UseSquareReinforcement},
+          std::pair{"chkUseContReinforcement", d.Continuous.UseContinuousReinforcement}}) {
         auto* box = Control<QCheckBox>(name);
         const QSignalBlocker blocker(box);
         box->setChecked(value != 0);
@@ -131,13 +132,14 @@ void TfrmPMMain::Recalculate()
     // 11.-12. The square footing: inputs, results and checks.
     {
         auto* list = Control<QComboBox>("ComboBox4");
-        SelectSilently(list, RebarItemIndex([&] {
-                               std::vector<std::string> items;
-                               for (int i = 0; i < list->count(); ++i)
-                                   items.push_back(list->itemText(i).toStdString());
-                               return items;
-                           }(),
-                                            d.Square.FootingBarSize));
+        SelectSilently(list, RebarItemIndex(
+                                 [&] {
+                                     std::vector<std::string> items;
+                                     for (int i = 0; i < list->count(); ++i)
+                                         items.push_back(list->itemText(i).toStdString());
+                                     return items;
+                                 }(),
+                                 d.Square.FootingBarSize));
     }
     SelectSilently(Control<QComboBox>("ComboBox3"), d.Square.RebarFamily);
     ShowInputs(TInputSection::SquareReinforcement);
@@ -174,7 +176,8 @@ void TfrmPMMain::Recalculate()
 
 void TfrmPMMain::ShowDisplayModel(const TDisplayModel& model)
 {
-    const auto show = [](const std::vector<TDisplaySection>& sections, const std::vector<TSectionTarget>& targets) {
+    const auto show = [](const std::vector<TDisplaySection>& sections,
+                         const std::vector<TSectionTarget>& targets) {
         for (std::size_t i = 0; i < targets.size(); ++i) {
             const TDisplaySection& section = sections[i];
             for (const TCellTarget& target : targets[i].Cells) {
@@ -206,7 +209,8 @@ void TfrmPMMain::SetSectionHeaderIcons(const TDisplayModel& model)
         bool allPass = true;
         for (const TCellTarget& cell : target.Cells)
             if (cell.Icon)
-                allPass = allPass && model.Results[i].Rows[cell.Row].Cells[cell.Cell].Verdict != TVerdict::Fail;
+                allPass =
+                    allPass && model.Results[i].Rows[cell.Row].Cells[cell.Cell].Verdict != TVerdict::Fail;
         target.Panel->HeaderIcon()->setVisible(target.HasIcons);
         if (target.HasIcons)
             target.Panel->HeaderIcon()->setPixmap(CheckIconPixmap(allPass ? ciPass : ciFail));
@@ -215,8 +219,8 @@ void TfrmPMMain::SetSectionHeaderIcons(const TDisplayModel& model)
 
 void TfrmPMMain::SetResultVisibility(const TDisplayModel& model)
 {
-    for (const auto& [sections, targets] : {std::pair{&model.Inputs, &InputTargets_},
-                                            std::pair{&model.Results, &ResultTargets_}})
+    for (const auto& [sections, targets] :
+         {std::pair{&model.Inputs, &InputTargets_}, std::pair{&model.Results, &ResultTargets_}})
         for (std::size_t i = 0; i < targets->size(); ++i)
             (*targets)[i].Panel->setVisible((*sections)[i].Visible);
     TPageControl* pages = Results_->Pages();
@@ -235,7 +239,10 @@ void TfrmPMMain::DrawDiagrams()
     }
 }
 
-void TfrmPMMain::PageControlChange() { DrawDiagrams(); }
+void TfrmPMMain::PageControlChange()
+{
+    DrawDiagrams();
+}
 
 TfrmComputations* TfrmPMMain::BuildBearingListing()
 {

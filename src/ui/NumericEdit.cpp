@@ -57,7 +57,8 @@ void TNumericEdit::keyPressEvent(QKeyEvent* event)
     const QString text = event->text();
     const bool editingKey = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Left ||
                             event->key() == Qt::Key_Right || event->key() == Qt::Key_Home ||
-                            event->key() == Qt::Key_End || event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+                            event->key() == Qt::Key_End || event->key() == Qt::Key_Up ||
+                            event->key() == Qt::Key_Down;
     if (text.isEmpty() || editingKey || isReadOnly()) {
         QLineEdit::keyPressEvent(event);
         return;
@@ -120,7 +121,8 @@ void ShowWholeText(TNumericEdit* edit, const QString& text)
     QFont font = edit->font();
     const QFont normal = edit->parentWidget() ? edit->parentWidget()->font() : font;
     font.setPointSizeF(normal.pointSizeF());
-    const int room = edit->property("roomWidth").isValid() ? edit->property("roomWidth").toInt() : edit->width();
+    const int room =
+        edit->property("roomWidth").isValid() ? edit->property("roomWidth").toInt() : edit->width();
     if (!edit->property("roomWidth").isValid())
         edit->setProperty("roomWidth", room);
     const int frame = 8;  // the frame and the text margins of the edit

@@ -8,7 +8,7 @@
 
 class TNumericEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     TNumericEdit(const QString& name, int tag, bool result, QWidget* parent);
 
     int Tag() const { return Tag_; }
@@ -23,16 +23,16 @@ public:
     void SetFailing(bool failing);
     bool IsFailing() const { return Failing_; }
 
-signals:
+  signals:
     void Entered(TNumericEdit* edit);
     void Left(TNumericEdit* edit);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     int Tag_;
     bool Result_;
     bool Failing_ = false;

@@ -20,8 +20,9 @@ void TOwnerDrawTabBar::paintEvent(QPaintEvent*)
         const QPoint offset = TextOffset(active);
         painter.setPen(TextColour(active));
         const QRect r = tabRect(i);
-        painter.drawText(QRect(r.left() + offset.x(), r.top() + offset.y(), r.width() - offset.x(), r.height()),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        painter.drawText(
+            QRect(r.left() + offset.x(), r.top() + offset.y(), r.width() - offset.x(), r.height()),
+            Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     }
 }
 

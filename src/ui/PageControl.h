@@ -7,21 +7,21 @@
 
 class TOwnerDrawTabBar : public QTabBar {
     Q_OBJECT
-public:
+  public:
     using QTabBar::QTabBar;
 
     // Where a tab's text starts, relative to the tab's rectangle, and its colour.
     static QPoint TextOffset(bool active) { return {active ? 8 : 4, 4}; }
     static QColor TextColour(bool active) { return active ? QColor(0, 0, 255) : QColor(128, 128, 128); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     QSize tabSizeHint(int index) const override;
 };
 
 class TPageControl : public QTabWidget {
     Q_OBJECT
-public:
+  public:
     TPageControl(const QString& name, QWidget* parent);
     // Adds a page with a vertical layout and returns it.
     QWidget* AddPage(const QString& caption);

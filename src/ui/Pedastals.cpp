@@ -34,7 +34,10 @@ const TPedestalEditSpec kEdits[20] = {
 const char* const kUnitTexts[2][3] = {{"ft", "k", "ft-k"}, {"m", "kN", "kN-m"}};
 
 // Equal when both round to the same thousandth.
-bool SameThousandths(Real a, Real b) { return RoundHalfEven(1000 * a) == RoundHalfEven(1000 * b); }
+bool SameThousandths(Real a, Real b)
+{
+    return RoundHalfEven(1000 * a) == RoundHalfEven(1000 * b);
+}
 
 }  // namespace
 
@@ -175,7 +178,8 @@ bool TfrmPedastals::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        if (widget && widget->window() == this &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
             (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
              qobject_cast<QDateEdit*>(widget) || qobject_cast<QAbstractSpinBox*>(widget))) {
             focusNextChild();

@@ -12,7 +12,7 @@ class TNumericEdit;
 
 class TfrmPedastals : public QDialog {
     Q_OBJECT
-public:
+  public:
     TfrmPedastals(const TPMData& data, QWidget* parent);
 
     TStabilityData& Working() { return Working_; }
@@ -28,10 +28,10 @@ public:
     void ShowTab();
     void RebuildTabs();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void SpinEdit1Change();
 
     const TPMData& Data_;

@@ -16,15 +16,15 @@ enum class TMsgKind { Information, Warning, Error, Confirmation };
 enum TMsgButton : int { mbOK = 1, mbYes = 2, mbNo = 4, mbCancel = 8 };
 
 struct TFileDialogSpec {
-    QString Title;        // "Open", "Save"
-    QString Filter;       // Qt filter text: "Korvane Pelmark files (*.kpm);;All Files (*.*)"
+    QString Title;   // "Open", "Save"
+    QString Filter;  // Qt filter text: "Korvane Pelmark files (*.kpm);;All Files (*.*)"
     QString DefaultSuffix;
     QString Folder;
     QString FileName;
 };
 
 class IPlatform {
-public:
+  public:
     virtual ~IPlatform() = default;
 
     // Shows a modal message box and returns the pressed button.

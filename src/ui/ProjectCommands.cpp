@@ -33,7 +33,10 @@ const char* const kProjectFilter = "Korvane Pelmark files (*.kpm);;All Files (*.
 const char* const kLogoFilter = "JPEG files (*.jpg; *.jpeg)";
 
 // File names as the file system spells them.
-std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string NativePath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
 
 // The one local file of a drag, or empty.
 QString DroppedFile(const QMimeData* mime)
@@ -68,7 +71,8 @@ bool TfrmPMMain::ConfirmSave()
 {
     if (!Modified_)
         return true;
-    const int answer = Platform().MessageBox(this, TMsgKind::Confirmation, kSavePrompt, mbYes | mbNo | mbCancel);
+    const int answer =
+        Platform().MessageBox(this, TMsgKind::Confirmation, kSavePrompt, mbYes | mbNo | mbCancel);
     if (answer == mbYes)
         FileSaveExecute();  // an error goes to the caller, which abandons its command
     else if (answer == mbNo)
@@ -226,7 +230,10 @@ void TfrmPMMain::SaveTo(const QString& path)
     RebuildRecentMenu();
 }
 
-void TfrmPMMain::FileExitExecute() { close(); }
+void TfrmPMMain::FileExitExecute()
+{
+    close();
+}
 
 void TfrmPMMain::closeEvent(QCloseEvent* event)
 {
@@ -292,7 +299,8 @@ void TfrmPMMain::RebuildRecentMenu()
         action->setToolTip(path);
         action->setStatusTip(path);
         action->setData(path);
-        connect(action, &QAction::triggered, this, [this, path] { Guarded([&] { OpenRecentProject(path); }); });
+        connect(action, &QAction::triggered, this,
+                [this, path] { Guarded([&] { OpenRecentProject(path); }); });
     }
     RecentMenu_->setEnabled(!items.isEmpty());
 }
@@ -302,10 +310,11 @@ void TfrmPMMain::OpenRecentProject(const QString& path)
     if (!QFileInfo(path).isFile()) {
         Recent_->Remove(path);
         RebuildRecentMenu();
-        Platform().MessageBox(this, TMsgKind::Warning,
-                              QString("The project \"%1\" no longer exists. It is removed from the recent projects.")
-                                  .arg(QDir::toNativeSeparators(path)),
-                              mbOK);
+        Platform().MessageBox(
+            this, TMsgKind::Warning,
+            QString("The project \"%1\" no longer exists. It is removed from the recent projects.")
+                .arg(QDir::toNativeSeparators(path)),
+            mbOK);
         return;
     }
     if (ConfirmSave())

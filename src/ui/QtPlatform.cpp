@@ -12,29 +12,45 @@
 namespace {
 
 class TQtPlatform final : public IPlatform {
-public:
+  public:
     int MessageBox(QWidget* parent, TMsgKind kind, const QString& text, int buttons) override
     {
         QMessageBox box(parent);
         switch (kind) {
-        case TMsgKind::Information: box.setIcon(QMessageBox::Information); break;
-        case TMsgKind::Warning: box.setIcon(QMessageBox::Warning); break;
-        case TMsgKind::Error: box.setIcon(QMessageBox::Critical); break;
-        case TMsgKind::Confirmation: box.setIcon(QMessageBox::Question); break;
+        case TMsgKind::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case TMsgKind::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case TMsgKind::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case TMsgKind::Confirmation:
+            box.setIcon(QMessageBox::Question);
+            break;
         }
         box.setWindowTitle(QCoreApplication::applicationName());
         box.setText(text);
         QMessageBox::StandardButtons qtButtons;
-        if (buttons & mbOK) qtButtons |= QMessageBox::Ok;
-        if (buttons & mbYes) qtButtons |= QMessageBox::Yes;
-        if (buttons & mbNo) qtButtons |= QMessageBox::No;
-        if (buttons & mbCancel) qtButtons |= QMessageBox::Cancel;
+        if (buttons & mbOK)
+            qtButtons |= QMessageBox::Ok;
+        if (buttons & mbYes)
+            qtButtons |= QMessageBox::Yes;
+        if (buttons & mbNo)
+            qtButtons |= QMessageBox::No;
+        if (buttons & mbCancel)
+            qtButtons |= QMessageBox::Cancel;
         box.setStandardButtons(qtButtons ? qtButtons : QMessageBox::Ok);
         switch (box.exec()) {
-        case QMessageBox::Ok: return mbOK;
-        case QMessageBox::Yes: return mbYes;
-        case QMessageBox::No: return mbNo;
-        default: return (buttons & mbCancel) || !buttons ? mbCancel : (buttons & mbOK ? mbOK : mbCancel);
+        case QMessageBox::Ok:
+            return mbOK;
+        case QMessageBox::Yes:
+            return mbYes;
+        case QMessageBox::No:
+            return mbNo;
+        default:
+            return (buttons & mbCancel) || !buttons ? mbCancel : (buttons & mbOK ? mbOK : mbCancel);
         }
     }
 
@@ -66,9 +82,12 @@ public:
     {
         return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
-    QString AppDataDir() override { return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); }
+    QString AppDataDir() override
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    }
 
-private:
+  private:
     static QSettings& Store()
     {
         static QSettings settings("Korvane", "Pelmark");
@@ -84,14 +103,16 @@ private:
         for (const QString& entry : spec.Filter.split(";;", Qt::SkipEmptyParts)) {
             const qsizetype open = entry.lastIndexOf('(');
             const qsizetype close = entry.lastIndexOf(')');
-            QString patterns = open >= 0 && close > open ? entry.mid(open + 1, close - open - 1) : QString("*");
+            QString patterns =
+                open >= 0 && close > open ? entry.mid(open + 1, close - open - 1) : QString("*");
             patterns.replace(';', ' ');
             filters << entry + " (" + patterns.simplified() + ")";
         }
         dialog.setNameFilters(filters);
         dialog.setOption(QFileDialog::HideNameFilterDetails, true);
         dialog.setAcceptMode(mode);
-        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                           : QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
         dialog.setOption(QFileDialog::ReadOnly, false);
         if (!spec.DefaultSuffix.isEmpty())
@@ -108,7 +129,10 @@ IPlatform* gInstalled = nullptr;
 
 }  // namespace
 
-std::unique_ptr<IPlatform> MakeQtPlatform() { return std::make_unique<TQtPlatform>(); }
+std::unique_ptr<IPlatform> MakeQtPlatform()
+{
+    return std::make_unique<TQtPlatform>();
+}
 
 IPlatform& Platform()
 {
@@ -118,4 +142,7 @@ IPlatform& Platform()
     return *qt;
 }
 
-void SetPlatform(IPlatform* platform) { gInstalled = platform; }
+void SetPlatform(IPlatform* platform)
+{
+    gInstalled = platform;
+}

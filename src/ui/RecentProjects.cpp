@@ -7,7 +7,10 @@
 
 namespace {
 // One spelling per file, so that the same project reached by two paths is listed once.
-QString Normalised(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
+QString Normalised(const QString& path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
 }  // namespace
 
 TRecentProjects::TRecentProjects(IPlatform& platform) : Platform_(platform)
@@ -37,4 +40,7 @@ void TRecentProjects::Remove(const QString& path)
         Store();
 }
 
-void TRecentProjects::Store() { Platform_.WriteSetting(kSettingKey, Items_); }
+void TRecentProjects::Store()
+{
+    Platform_.WriteSetting(kSettingKey, Items_);
+}

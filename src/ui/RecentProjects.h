@@ -7,7 +7,7 @@
 class IPlatform;
 
 class TRecentProjects {
-public:
+  public:
     static constexpr int kMaxCount = 8;
     static constexpr const char* kSettingKey = "RecentProjects/Files";
 
@@ -19,7 +19,7 @@ public:
     // Removes a project from the list and stores it.
     void Remove(const QString& path);
 
-private:
+  private:
     void Store();
 
     IPlatform& Platform_;

@@ -28,7 +28,8 @@ void FitCaption(QLabel* caption, int width, qreal smallestScale = 0.8)
 {
     QFont font = caption->font();
     const qreal smallest = font.pointSizeF() * smallestScale;
-    while (QFontMetrics(font).horizontalAdvance(caption->text()) > width && font.pointSizeF() - 0.5 >= smallest)
+    while (QFontMetrics(font).horizontalAdvance(caption->text()) > width &&
+           font.pointSizeF() - 0.5 >= smallest)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     caption->setFont(font);
 }
@@ -68,7 +69,10 @@ TResultColumn::TResultColumn(TUnitLabelSet& units, QWidget* parent)
         BuildSection(spec);
 }
 
-QWidget* TResultColumn::Page(int index) const { return Pages_->widget(index); }
+QWidget* TResultColumn::Page(int index) const
+{
+    return Pages_->widget(index);
+}
 
 TSectionPanel* TResultColumn::Section(const QString& name) const
 {
@@ -141,7 +145,8 @@ void TResultColumn::BuildSection(const TResultSectionSpec& spec)
         section->resize(section->width(), top + 8);
 }
 
-TDiagramColumn::TDiagramColumn(QWidget* parent) : QWidget(parent), Pages_(new TPageControl("PageControl1", this))
+TDiagramColumn::TDiagramColumn(QWidget* parent)
+    : QWidget(parent), Pages_(new TPageControl("PageControl1", this))
 {
     setObjectName("pnlDiagrams");
     auto* layout = new QVBoxLayout(this);
@@ -153,4 +158,7 @@ TDiagramColumn::TDiagramColumn(QWidget* parent) : QWidget(parent), Pages_(new TP
         Pages_->AddPage(caption);
 }
 
-QWidget* TDiagramColumn::Page(int index) const { return Pages_->widget(index); }
+QWidget* TDiagramColumn::Page(int index) const
+{
+    return Pages_->widget(index);
+}

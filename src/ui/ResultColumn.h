@@ -14,7 +14,7 @@ class TPageControl;
 
 class TResultColumn : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 430;
     enum TPage { pgNumeric = 0, pgDiagram, pgBearing, pgLoading, pgContinuous };
 
@@ -29,7 +29,7 @@ public:
     QLabel* BearingLink() const { return BearingLink_; }
     QLabel* StabilityLink() const { return StabilityLink_; }
 
-private:
+  private:
     void BuildSection(const TResultSectionSpec& spec);
 
     TUnitLabelSet& Units_;
@@ -42,14 +42,14 @@ private:
 // The diagram column: heading "  DIAGRAMS" over PageControl1 (the diagram pages).
 class TDiagramColumn : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum TPage { pgDiagram = 0, pgBearing, pgLoading, pgContinuous };
 
     explicit TDiagramColumn(QWidget* parent);
     TPageControl* Pages() const { return Pages_; }
     QWidget* Page(int index) const;
 
-private:
+  private:
     TPageControl* Pages_;
 };
 

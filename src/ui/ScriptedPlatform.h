@@ -8,7 +8,7 @@
 #include "ui/Platform.h"
 
 class TScriptedPlatform final : public IPlatform {
-public:
+  public:
     struct TMessage {
         TMsgKind Kind;
         QString Text;
@@ -53,7 +53,7 @@ public:
     QString DocumentsDir() override { return Documents; }
     QString AppDataDir() override { return AppData; }
 
-private:
+  private:
     QString NextFile(const TFileDialogSpec& spec)
     {
         FileDialogs.append(spec);

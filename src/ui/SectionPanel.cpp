@@ -8,7 +8,10 @@
 namespace {
 const QColor kHeaderColour(6, 69, 138);
 
-bool ByTop(const TSectionPanel* a, const TSectionPanel* b) { return a->y() < b->y(); }
+bool ByTop(const TSectionPanel* a, const TSectionPanel* b)
+{
+    return a->y() < b->y();
+}
 }  // namespace
 
 TScrollBox::TScrollBox(const QString& name, QWidget* parent) : QScrollArea(parent), Content_(new QWidget)
@@ -90,13 +93,17 @@ TSectionPanel::TSectionPanel(const QString& name, const QString& title, TScrollB
     Title_->setGeometry(6, 0, 240, kHeaderHeight);
     Icon_->setGeometry(250, 2, 16, 16);
     Icon_->hide();
-    for (QObject* o : {static_cast<QObject*>(Header_), static_cast<QObject*>(Title_), static_cast<QObject*>(Icon_)})
+    for (QObject* o :
+         {static_cast<QObject*>(Header_), static_cast<QObject*>(Title_), static_cast<QObject*>(Icon_)})
         o->installEventFilter(this);
     resize(280, kHeaderHeight + 8);
     box->AddSection(this);
 }
 
-QString TSectionPanel::Caption() const { return Title_->text(); }
+QString TSectionPanel::Caption() const
+{
+    return Title_->text();
+}
 
 int TSectionPanel::LastControlBottom() const
 {

@@ -14,7 +14,7 @@ class TSectionPanel;
 // of their top coordinates.
 class TScrollBox : public QScrollArea {
     Q_OBJECT
-public:
+  public:
     TScrollBox(const QString& name, QWidget* parent);
 
     QWidget* Content() const { return Content_; }
@@ -27,17 +27,17 @@ public:
     // One scroll-bar increment up (positive delta) or down.
     void ScrollOneIncrement(bool up);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QWidget* Content_;
     QList<TSectionPanel*> Sections_;
 };
 
 class TSectionPanel : public QFrame {
     Q_OBJECT
-public:
+  public:
     static constexpr int kHeaderHeight = 20;
 
     TSectionPanel(const QString& name, const QString& title, TScrollBox* box);
@@ -60,14 +60,14 @@ public:
 
     TScrollBox* ScrollBox() const { return Box_; }
 
-signals:
+  signals:
     void HeaderClicked(TSectionPanel* section);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     TScrollBox* Box_;
     QWidget* Header_;
     QLabel* Title_;

@@ -8,7 +8,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TfrmSplash::TfrmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+TfrmSplash::TfrmSplash()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName("frmSplash");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -26,7 +27,8 @@ TfrmSplash::TfrmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWind
     name->setAlignment(Qt::AlignCenter);
     auto* notice = new QLabel("Shallow footing design: bearing capacity, stability and reinforcement.", this);
     notice->setAlignment(Qt::AlignCenter);
-    for (QWidget* w : {static_cast<QWidget*>(picture), static_cast<QWidget*>(name), static_cast<QWidget*>(notice)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(picture), static_cast<QWidget*>(name), static_cast<QWidget*>(notice)}) {
         layout->addWidget(w);
         w->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
@@ -69,4 +71,7 @@ QImage TfrmSplash::Picture()
     return image;
 }
 
-void TfrmSplash::mousePressEvent(QMouseEvent*) { close(); }
+void TfrmSplash::mousePressEvent(QMouseEvent*)
+{
+    close();
+}

@@ -6,12 +6,12 @@
 
 class TfrmSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kCloseAfterMs = 2000;
     TfrmSplash();
     // The 576 x 400 picture.
     static QImage Picture();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 };

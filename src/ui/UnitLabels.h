@@ -11,7 +11,7 @@ struct TUnitLabelRef {
 };
 
 class TUnitLabelSet {
-public:
+  public:
     void Add(QLabel* label, int kind)
     {
         Labels_.append({label, kind});
@@ -21,7 +21,7 @@ public:
     void Apply(std::uint8_t units) const;
     const QList<TUnitLabelRef>& Labels() const { return Labels_; }
 
-private:
+  private:
     QList<TUnitLabelRef> Labels_;
     mutable int Applied_ = -1;  // the unit system whose texts the labels show
 };

@@ -32,7 +32,7 @@ std::string ReadFile(const fs::path& path)
 }
 
 class CliTest : public ::testing::Test {
-protected:
+  protected:
     fs::path Dir;
     void SetUp() override
     {
@@ -88,9 +88,11 @@ TEST_F(CliTest, ErrorsNameTheFieldAndUseTheExitCodes)
         const char* json;
         const char* message;
     };
-    for (Case c : {Case{R"({"Bogus": 1})", "\"Bogus\""}, {R"({"B": "wide"})", "\"B\""},
+    for (Case c : {Case{R"({"Bogus": 1})", "\"Bogus\""},
+                   {R"({"B": "wide"})", "\"B\""},
                    {R"({"Square": {"NumBars1": 2, "Typo": 1}})", "\"Square.Typo\""},
-                   {R"({"Units": 300})", "\"Units\""}, {R"({"Shape": 1.5})", "\"Shape\""},
+                   {R"({"Units": 300})", "\"Units\""},
+                   {R"({"Shape": 1.5})", "\"Shape\""},
                    {R"({"Stability": {"Pedestals": [{}, {}, {}, {}, {}]}})", "\"Stability.Pedestals\""},
                    {"{", "JSON"}}) {
         const TRun run = Run("import " + Quote(Write("bad.json", c.json)) + " " + Quote(Dir / "out.kpm"));
@@ -114,7 +116,9 @@ TEST_F(CliTest, NewAndSaveWriteTheNewestFormat)
     ASSERT_EQ(Run("new " + Quote(made)).Status, 0);
     ASSERT_EQ(Run("save " + Quote(made) + " " + Quote(copy)).Status, 0);
     EXPECT_EQ(ReadFile(made), ReadFile(copy));
-    EXPECT_EQ(ReadFile(made).substr(51, 5), std::string("\x04" "4.01", 5));
+    EXPECT_EQ(ReadFile(made).substr(51, 5), std::string("\x04"
+                                                        "4.01",
+                                                        5));
 }
 
 TEST_F(CliTest, ShowPrintsNaNAsNull)
@@ -122,7 +126,10 @@ TEST_F(CliTest, ShowPrintsNaNAsNull)
     // A rectangle has no Terzaghi capacity.
     const fs::path project = Dir / "rect.kpm";
     ASSERT_EQ(Run("import " + Quote(Write("r.json", R"({"Shape": 3, "B": 4, "L": 6, "Df": 2, "Gamma": 110,
-        "FS": 3, "Phi": 30})")) + " " + Quote(project)).Status, 0);
+        "FS": 3, "Phi": 30})")) +
+                  " " + Quote(project))
+                  .Status,
+              0);
     const TRun shown = Run("show " + Quote(project));
     ASSERT_EQ(shown.Status, 0) << shown.Err;
     EXPECT_NE(shown.Out.find("\"QultTerzaghi\": null"), std::string::npos);

@@ -42,12 +42,51 @@ TPedestal Pedestal(Real xp, Real yp, Real lpx, Real lpy)
 // pedestal at (2, -1), 1.5 x 1: corners (745, 790) and (899, 694): the box 745..899 x 694..790
 // less one pen width (4) at its right and bottom: edges x 745, 895, y 694, 786.
 const TPlanCase kCases[] = {
-    {"412 English", 412, 361, 0, 2, 1, Pedestal(-3, 1.5L, 2, 1), 30, 392, 82, 298, 211, 190, 2, 3,
-     {66, 102, 139, 175, 247, 283, 320, 356}, {45, 118, 262, 335}, 9,
-     {{151, 190}, {211, 154}, {271, 190}, {211, 226}}, 2, {283, 154}, 5, QRect(QPoint(66, 119), QPoint(139, 153))},
-    {"1200 SI", 1200, 1200, 1, -1, -0.5L, Pedestal(2, -1, 1.5L, 1), 120, 1120, 340, 940, 620, 640, 8, 13,
-     {220, 320, 420, 520, 720, 820, 920, 1020}, {140, 240, 440, 840, 1040, 1140}, 40,
-     {{453, 640}, {620, 540}, {787, 640}, {620, 740}}, 10, {520, 690}, 20,
+    {"412 English",
+     412,
+     361,
+     0,
+     2,
+     1,
+     Pedestal(-3, 1.5L, 2, 1),
+     30,
+     392,
+     82,
+     298,
+     211,
+     190,
+     2,
+     3,
+     {66, 102, 139, 175, 247, 283, 320, 356},
+     {45, 118, 262, 335},
+     9,
+     {{151, 190}, {211, 154}, {271, 190}, {211, 226}},
+     2,
+     {283, 154},
+     5,
+     QRect(QPoint(66, 119), QPoint(139, 153))},
+    {"1200 SI",
+     1200,
+     1200,
+     1,
+     -1,
+     -0.5L,
+     Pedestal(2, -1, 1.5L, 1),
+     120,
+     1120,
+     340,
+     940,
+     620,
+     640,
+     8,
+     13,
+     {220, 320, 420, 520, 720, 820, 920, 1020},
+     {140, 240, 440, 840, 1040, 1140},
+     40,
+     {{453, 640}, {620, 540}, {787, 640}, {620, 740}},
+     10,
+     {520, 690},
+     20,
      QRect(QPoint(745, 694), QPoint(895, 786))},
 };
 
@@ -114,7 +153,8 @@ TEST(BearingPlan, FootingTicksKernResultantAndPedestalAtComputedPixels)
         const QRect& p = k.PedestalBox;
         const int midX = (p.left() + p.right()) / 2, midY = (p.top() + p.bottom()) / 2;
         EXPECT_EQ(Rgb(im, midX, midY), DiagramColor::Grey & 0xFFFFFF);
-        for (QPoint e : {QPoint(p.left(), midY), QPoint(p.right(), midY), QPoint(midX, p.top()), QPoint(midX, p.bottom())})
+        for (QPoint e : {QPoint(p.left(), midY), QPoint(p.right(), midY), QPoint(midX, p.top()),
+                         QPoint(midX, p.bottom())})
             EXPECT_TRUE(IsBlack(im, e.x(), e.y())) << e.x() << "," << e.y();
         EXPECT_TRUE(IsWhite(im, midX, p.bottom() + k.Pen + 1));
 

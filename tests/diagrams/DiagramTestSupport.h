@@ -7,11 +7,23 @@
 #include "core/PMClasses.h"
 #include "diagrams/DiagramDraw.h"
 
-inline QRgb Rgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
-inline bool IsBlack(const QImage& image, int x, int y) { return Rgb(image, x, y) == 0x000000u; }
-inline bool IsWhite(const QImage& image, int x, int y) { return Rgb(image, x, y) == 0xFFFFFFu; }
+inline QRgb Rgb(const QImage& image, int x, int y)
+{
+    return image.pixel(x, y) & 0xFFFFFFu;
+}
+inline bool IsBlack(const QImage& image, int x, int y)
+{
+    return Rgb(image, x, y) == 0x000000u;
+}
+inline bool IsWhite(const QImage& image, int x, int y)
+{
+    return Rgb(image, x, y) == 0xFFFFFFu;
+}
 // Darker than mid grey: ink of a line or of text.
-inline bool IsInk(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 100; }
+inline bool IsInk(const QImage& image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) < 100;
+}
 
 // Length of the run of black pixels through (x, y) along a row or a column.
 inline int BlackRun(const QImage& image, int x, int y, bool alongRow)

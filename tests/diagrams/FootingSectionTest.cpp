@@ -61,7 +61,8 @@ TEST(FootingSection, OutlineColumnAndGroundAtComputedPixels)
         // Ground line from left - 2g, its grey hatching no deeper than F (nor the footing top).
         EXPECT_TRUE(IsBlack(im, k.Left - k.Gap / 2, k.GroundY));
         const int hatchBottom = std::min(k.GroundY + k.Font, k.TopY);
-        EXPECT_TRUE(HasColour(im, DiagramColor::Grey, k.Left - 2 * k.Gap, k.GroundY + 1, k.PostLeft, hatchBottom));
+        EXPECT_TRUE(
+            HasColour(im, DiagramColor::Grey, k.Left - 2 * k.Gap, k.GroundY + 1, k.PostLeft, hatchBottom));
         EXPECT_FALSE(HasColour(im, DiagramColor::Grey, 0, hatchBottom, k.Width, k.Height));
         EXPECT_FALSE(HasColour(im, DiagramColor::Grey, 0, 0, k.Left - 2 * k.Gap, k.Height));
     }

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "core/NumberFormat.h"
 #include "DiagramTestSupport.h"
+#include "core/NumberFormat.h"
 
 TEST(DiagramMetrics, DeriveFromTheSmallerSideOfTheBitmap)
 {
@@ -12,10 +12,10 @@ TEST(DiagramMetrics, DeriveFromTheSmallerSideOfTheBitmap)
         int Width, Height, LineUnit, PenWidth, FontSize, ArrowSize;
     };
     const Case cases[] = {
-        {412, 361, 1, 2, 10, 8},        // the screen image
-        {599, 10000, 1, 2, 10, 8},      // 599 div 600 = 0
-        {1200, 1200, 4, 8, 40, 32},     // 1200 div 600 = 2
-        {1900, 940, 2, 4, 20, 16},      // the zoom window on a 1920 x 1040 work area
+        {412, 361, 1, 2, 10, 8},     // the screen image
+        {599, 10000, 1, 2, 10, 8},   // 599 div 600 = 0
+        {1200, 1200, 4, 8, 40, 32},  // 1200 div 600 = 2
+        {1900, 940, 2, 4, 20, 16},   // the zoom window on a 1920 x 1040 work area
     };
     for (const Case& c : cases) {
         TPrimitiveBench bench(c.Width, c.Height);
@@ -45,9 +45,9 @@ TEST(FormatMeasure, DropsTrailingZerosAndPlacesTheUnit)
         const char* Expected;
     };
     const Case cases[] = {
-        {2, "'", 2.0L, "2'"},          {2, "m", 0.75L, "0.75 m"}, {3, "ksf", 1.2L, "1.2 ksf"},
-        {2, "", 10.0L, "10"},          {2, "", 100.0L, "100"},    {1, "\"", 14.0L, "14\""},
-        {2, "'", 2.504L, "2.5'"},      {3, "kPa", -0.0001L, "0 kPa"}, {2, "m", NaN(), "N.A. m"},
+        {2, "'", 2.0L, "2'"},     {2, "m", 0.75L, "0.75 m"},     {3, "ksf", 1.2L, "1.2 ksf"},
+        {2, "", 10.0L, "10"},     {2, "", 100.0L, "100"},        {1, "\"", 14.0L, "14\""},
+        {2, "'", 2.504L, "2.5'"}, {3, "kPa", -0.0001L, "0 kPa"}, {2, "m", NaN(), "N.A. m"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatMeasure(c.Digits, c.Unit, c.Value).toStdString(), c.Expected) << c.Expected;
@@ -195,9 +195,9 @@ TEST(DrawDimension, LabelBackgroundIsSampledUnderTheAnchor)
         QRgb ExpectedBackground;
     };
     const Case cases[] = {
-        {DiagramColor::Black, false, DiagramColor::White},    // over black: white
-        {qRgb(200, 230, 200), true, qRgb(200, 230, 200)},    // over a grey line: its neighbour
-        {DiagramColor::Navy, false, DiagramColor::Navy},      // dark ground keeps its colour
+        {DiagramColor::Black, false, DiagramColor::White},  // over black: white
+        {qRgb(200, 230, 200), true, qRgb(200, 230, 200)},   // over a grey line: its neighbour
+        {DiagramColor::Navy, false, DiagramColor::Navy},    // dark ground keeps its colour
     };
     for (const Case& k : cases) {
         TPrimitiveBench bench;

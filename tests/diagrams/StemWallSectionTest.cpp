@@ -1,8 +1,8 @@
 // The stem wall section at computed pixels, and its fallback to the footing section.
 #include <gtest/gtest.h>
 
-#include "design/RebarTables.h"
 #include "DiagramTestSupport.h"
+#include "design/RebarTables.h"
 
 namespace {
 // A 3 ft (0.9 m) footing 12 in (300 mm) thick under a 6 ft (1.8 m) wall 8 in (200 mm) thick,
@@ -10,7 +10,7 @@ namespace {
 TPMData StemWallRecord(std::uint8_t units, int layers)
 {
     const bool si = units == 1;
-    const Real f = si ? 0.3L : 1.0L;   // length units: the SI case is the English one x 0.3
+    const Real f = si ? 0.3L : 1.0L;  // length units: the SI case is the English one x 0.3
     const Real k = si ? 1000 : 12;
     const Real inch = si ? 25.0L : 1;  // covers 2 in / 50 mm, 3 in / 75 mm
     TPMData data = BlankRecord();
@@ -62,9 +62,11 @@ TEST(StemWallSection, BarsAndOutlineAtComputedPixels)
         std::uint8_t Units;
         int Layers;
     };
-    for (const Case& k : {Case{"English one layer", 0, 1}, Case{"English two layers", 0, 2}, Case{"SI two layers", 1, 2}}) {
+    for (const Case& k :
+         {Case{"English one layer", 0, 1}, Case{"English two layers", 0, 2}, Case{"SI two layers", 1, 2}}) {
         SCOPED_TRACE(k.Name);
-        const QImage im = DrawDiagramToBitmap({412, 361}, StemWallRecord(k.Units, k.Layers), TDiagramKind::Section);
+        const QImage im =
+            DrawDiagramToBitmap({412, 361}, StemWallRecord(k.Units, k.Layers), TDiagramKind::Section);
         // Outline: footing faces, bottom, toe top, wall faces and top.
         EXPECT_EQ(BlackRun(im, 148, 300, true), 2);
         EXPECT_EQ(BlackRun(im, 264, 300, true), 2);
@@ -127,8 +129,8 @@ TEST(StemWallSection, ZeroGoverningDimensionFallsBackToTheFootingSection)
     plain.Df = 1.5L;
     plain.Continuous.UseContinuousReinforcement = 0;
     const QImage footing = DrawDiagramToBitmap({412, 361}, plain, TDiagramKind::Section);
-    for (Real TContinuousData::*field : {&TContinuousData::H, &TContinuousData::W, &TContinuousData::Tw,
-                                         &TContinuousData::Tf}) {
+    for (Real TContinuousData::*field :
+         {&TContinuousData::H, &TContinuousData::W, &TContinuousData::Tw, &TContinuousData::Tf}) {
         TPMData data = plain;
         data.Continuous.UseContinuousReinforcement = 1;
         data.Continuous.*field = 0;

@@ -49,7 +49,7 @@ const TDisplayRow& RowOf(const TDisplayModel& model, const std::string& control)
 }
 
 class DisplayModelTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override
     {
         ActivateInputLimits(usEnglish);
@@ -75,9 +75,9 @@ TEST_F(DisplayModelTest, EveryLoadCombinationShowsItsOwnFieldWithTheRowsDecimals
         int Decimals;
     };
     const TRow rows[] = {
-        {1, "Resisting", 1}, {2, "Driving", 1},     {3, "SlidingRatio", 2}, {4, "StabWeight", 1},
-        {5, "StabMoment", 1}, {6, "OTMoment", 1},    {7, "OTSafety", 2},     {8, "Eccentricity", 3},
-        {14, "Mu", 1},        {15, "Pu", 1},         {16, "Vu", 1},          {23, "Deflection", 3},
+        {1, "Resisting", 1},    {2, "Driving", 1},       {3, "SlidingRatio", 2}, {4, "StabWeight", 1},
+        {5, "StabMoment", 1},   {6, "OTMoment", 1},      {7, "OTSafety", 2},     {8, "Eccentricity", 3},
+        {14, "Mu", 1},          {15, "Pu", 1},           {16, "Vu", 1},          {23, "Deflection", 3},
         {28, "ToePressure", 0}, {29, "HeelPressure", 0},
     };
     for (int n = 1; n <= 3; ++n) {
@@ -171,8 +171,8 @@ TEST_F(DisplayModelTest, BuildingLeavesTheRecordUnchanged)
     const TFieldDump after = DumpRealFields(d);
     ASSERT_EQ(before.size(), after.size());
     for (std::size_t i = 0; i < before.size(); ++i) {
-        const bool same = before[i].second == after[i].second ||
-                          (IsNaN(before[i].second) && IsNaN(after[i].second));
+        const bool same =
+            before[i].second == after[i].second || (IsNaN(before[i].second) && IsNaN(after[i].second));
         EXPECT_TRUE(same) << before[i].first;
     }
 }

@@ -107,10 +107,14 @@ TEST(BearingCapacity, ZeroFrictionAngleTakesTheFixedFactors)
     r.Phi = 0;
     r.BearingCapacity();
     const TPrinted expected[] = {
-        {"ATheta", &TPMData::ATheta, 1, 12},          {"NcTerzaghi", &TPMData::NcTerzaghi, 5.7, 12},
-        {"NqTerzaghi", &TPMData::NqTerzaghi, 1, 12},  {"NGammaTerzaghi", &TPMData::NGammaTerzaghi, 0, 12},
-        {"NcVesic", &TPMData::NcVesic, 5.14, 12},     {"NqVesic", &TPMData::NqVesic, 1, 12},
-        {"NGammaVesic", &TPMData::NGammaVesic, 0, 12}, {"Dq", &TPMData::Dq, 1, 12},
+        {"ATheta", &TPMData::ATheta, 1, 12},
+        {"NcTerzaghi", &TPMData::NcTerzaghi, 5.7, 12},
+        {"NqTerzaghi", &TPMData::NqTerzaghi, 1, 12},
+        {"NGammaTerzaghi", &TPMData::NGammaTerzaghi, 0, 12},
+        {"NcVesic", &TPMData::NcVesic, 5.14, 12},
+        {"NqVesic", &TPMData::NqVesic, 1, 12},
+        {"NGammaVesic", &TPMData::NGammaVesic, 0, 12},
+        {"Dq", &TPMData::Dq, 1, 12},
         {"Sq", &TPMData::Sq, 1, 12},
         // sc = 1 + 1 x 1 / 5.14.
         {"Sc", &TPMData::Sc, 1 + 1 / 5.14, 12},

@@ -57,7 +57,8 @@ Results Reference(const Inputs& in)
     o.dg = 1;
     const LD area[] = {in.B, in.B * in.B, PI * in.B * in.B / 4, in.B * in.L};
     const LD perKip = si ? 1 : 1000;
-    o.qultV = in.c * o.ncV * o.sc * o.dc + o.sigma * o.nqV * o.sq * o.dq + 0.5L * o.gp * in.B * o.ngV * o.sg * o.dg;
+    o.qultV =
+        in.c * o.ncV * o.sc * o.dc + o.sigma * o.nqV * o.sq * o.dq + 0.5L * o.gp * in.B * o.ngV * o.sg * o.dg;
     o.qallV = o.qultV / in.FS;
     o.loadV = o.qallV * area[in.shape] / perKip;
     if (in.shape == 3) {
@@ -78,7 +79,8 @@ void ExpectAgrees(Real actual, LD expected, const char* name, int trial)
     }
     const LD tolerance = 1e-12L * std::max<LD>(1, fabsl(expected));
     EXPECT_LE(fabsl(actual - expected), tolerance)
-        << name << " trial " << trial << ": " << static_cast<double>(actual) << " vs " << static_cast<double>(expected);
+        << name << " trial " << trial << ": " << static_cast<double>(actual) << " vs "
+        << static_cast<double>(expected);
 }
 
 }  // namespace
@@ -86,7 +88,9 @@ void ExpectAgrees(Real actual, LD expected, const char* name, int trial)
 TEST(BearingReference, AgreesWithTheFormulasOverRandomInputs)
 {
     std::mt19937 random(7);
-    auto uniform = [&](LD lo, LD hi) { return lo + (hi - lo) * std::uniform_real_distribution<double>(0, 1)(random); };
+    auto uniform = [&](LD lo, LD hi) {
+        return lo + (hi - lo) * std::uniform_real_distribution<double>(0, 1)(random);
+    };
     for (int trial = 0; trial < 2000; ++trial) {
         Inputs in{};
         in.units = trial % 2;
@@ -110,19 +114,60 @@ TEST(BearingReference, AgreesWithTheFormulasOverRandomInputs)
         r.BearingCapacity();
         const Results e = Reference(in);
         const std::pair<Real, LD> pairs[] = {
-            {r.GammaW, e.gw},       {r.PhiRad, e.phir},        {r.ATheta, e.atheta}, {r.NcTerzaghi, e.ncT},
-            {r.NqTerzaghi, e.nqT},  {r.NGammaTerzaghi, e.ngT}, {r.GammaPrime, e.gp},  {r.TerzaghiCoef1, e.c1},
-            {r.TerzaghiCoef3, e.c3}, {r.SigmaZD, e.sigma},     {r.NcVesic, e.ncV},   {r.Sc, e.sc},
-            {r.Dc, e.dc},           {r.NqVesic, e.nqV},        {r.Sq, e.sq},         {r.Dq, e.dq},
-            {r.NGammaVesic, e.ngV}, {r.SGamma, e.sg},          {r.DGamma, e.dg},     {r.BOverL, e.bl},
-            {r.DepthK, e.k},        {r.QultTerzaghi, e.qultT}, {r.QallTerzaghi, e.qallT},
-            {r.QultVesic, e.qultV}, {r.QallVesic, e.qallV},    {r.AllowLoadTerzaghi, e.loadT},
+            {r.GammaW, e.gw},
+            {r.PhiRad, e.phir},
+            {r.ATheta, e.atheta},
+            {r.NcTerzaghi, e.ncT},
+            {r.NqTerzaghi, e.nqT},
+            {r.NGammaTerzaghi, e.ngT},
+            {r.GammaPrime, e.gp},
+            {r.TerzaghiCoef1, e.c1},
+            {r.TerzaghiCoef3, e.c3},
+            {r.SigmaZD, e.sigma},
+            {r.NcVesic, e.ncV},
+            {r.Sc, e.sc},
+            {r.Dc, e.dc},
+            {r.NqVesic, e.nqV},
+            {r.Sq, e.sq},
+            {r.Dq, e.dq},
+            {r.NGammaVesic, e.ngV},
+            {r.SGamma, e.sg},
+            {r.DGamma, e.dg},
+            {r.BOverL, e.bl},
+            {r.DepthK, e.k},
+            {r.QultTerzaghi, e.qultT},
+            {r.QallTerzaghi, e.qallT},
+            {r.QultVesic, e.qultV},
+            {r.QallVesic, e.qallV},
+            {r.AllowLoadTerzaghi, e.loadT},
             {r.AllowLoadVesic, e.loadV},
         };
-        const char* names[] = {"GammaW", "PhiRad", "ATheta", "NcTerzaghi", "NqTerzaghi", "NGammaTerzaghi",
-                               "GammaPrime", "TerzaghiCoef1", "TerzaghiCoef3", "SigmaZD", "NcVesic", "Sc", "Dc",
-                               "NqVesic", "Sq", "Dq", "NGammaVesic", "SGamma", "DGamma", "BOverL", "DepthK",
-                               "QultTerzaghi", "QallTerzaghi", "QultVesic", "QallVesic", "AllowLoadTerzaghi",
+        const char* names[] = {"GammaW",
+                               "PhiRad",
+                               "ATheta",
+                               "NcTerzaghi",
+                               "NqTerzaghi",
+                               "NGammaTerzaghi",
+                               "GammaPrime",
+                               "TerzaghiCoef1",
+                               "TerzaghiCoef3",
+                               "SigmaZD",
+                               "NcVesic",
+                               "Sc",
+                               "Dc",
+                               "NqVesic",
+                               "Sq",
+                               "Dq",
+                               "NGammaVesic",
+                               "SGamma",
+                               "DGamma",
+                               "BOverL",
+                               "DepthK",
+                               "QultTerzaghi",
+                               "QallTerzaghi",
+                               "QultVesic",
+                               "QallVesic",
+                               "AllowLoadTerzaghi",
                                "AllowLoadVesic"};
         for (std::size_t i = 0; i < std::size(pairs); ++i)
             ExpectAgrees(pairs[i].first, pairs[i].second, names[i], trial);

@@ -127,9 +127,22 @@ struct TResultScan {
 TEST(ComputeAll, DegenerateInputsGiveNumbersNAOrAnError)
 {
     std::mt19937 random(3);
-    const Real special[] = {0, -0.0L, 1, -1, 1e-30L, -1e-30L, 1e30L, -1e30L, 1e2000L, NaN(),
-                            std::numeric_limits<Real>::infinity(), -std::numeric_limits<Real>::infinity(),
-                            std::numeric_limits<Real>::denorm_min(), 0.5L, 2, 6};
+    const Real special[] = {0,
+                            -0.0L,
+                            1,
+                            -1,
+                            1e-30L,
+                            -1e-30L,
+                            1e30L,
+                            -1e30L,
+                            1e2000L,
+                            NaN(),
+                            std::numeric_limits<Real>::infinity(),
+                            -std::numeric_limits<Real>::infinity(),
+                            std::numeric_limits<Real>::denorm_min(),
+                            0.5L,
+                            2,
+                            6};
     auto pick = [&](Real normal) {
         return random() % 3 == 0 ? special[random() % std::size(special)] : normal;
     };
@@ -141,14 +154,14 @@ TEST(ComputeAll, DegenerateInputsGiveNumbersNAOrAnError)
         for (Real* f : {&r.B, &r.L, &r.Df, &r.C, &r.Phi, &r.Gamma, &r.Dw, &r.FS, &r.AllowNetBearing})
             *f = pick(*f);
         TStabilityData& s = r.Stability;
-        for (Real* f : {&s.RefX, &s.RefY, &s.StabL, &s.StabB, &s.StabT, &s.GammaC, &s.SoilCover, &s.GammaS, &s.Kp,
-                        &s.SlidingFriction, &s.Surcharge})
+        for (Real* f : {&s.RefX, &s.RefY, &s.StabL, &s.StabB, &s.StabT, &s.GammaC, &s.SoilCover, &s.GammaS,
+                        &s.Kp, &s.SlidingFriction, &s.Surcharge})
             *f = pick(*f);
         const std::int32_t counts[] = {0, 1, 2, 3, 4, -1, 5, 1000, std::numeric_limits<std::int32_t>::min()};
         s.PedestalCount = counts[random() % std::size(counts)];
         for (TPedestal& p : s.Pedestals)
-            for (Real* f : {&p.Xp, &p.Yp, &p.Lpx, &p.Lpy, &p.H, &p.PzD, &p.PzL, &p.PzW, &p.HxD, &p.HxL, &p.HxW,
-                            &p.HyD, &p.HyL, &p.HyW, &p.MxD, &p.MxL, &p.MxW, &p.MyD, &p.MyL, &p.MyW})
+            for (Real* f : {&p.Xp,  &p.Yp,  &p.Lpx, &p.Lpy, &p.H,   &p.PzD, &p.PzL, &p.PzW, &p.HxD, &p.HxL,
+                            &p.HxW, &p.HyD, &p.HyL, &p.HyW, &p.MxD, &p.MxL, &p.MxW, &p.MyD, &p.MyL, &p.MyW})
                 *f = pick(static_cast<Real>(std::uniform_real_distribution<double>(-50, 50)(random)));
         try {
             r.ComputeAll();

@@ -24,7 +24,10 @@ struct TStaleMarker {
     }
 };
 
-bool IsStale(Real v) { return v == kStale; }
+bool IsStale(Real v)
+{
+    return v == kStale;
+}
 
 // Counts the real results still holding kStale.
 struct TStaleCounter {
@@ -71,23 +74,25 @@ TEST_F(ContinuousDesignTest, ArithmeticFaultEndsTheDesignWhereItOccurs)
     using D = const TContinuousData&;
     const FaultCase cases[] = {
         // The first division by W is the heel pressure: everything before it is written.
-        {"W = 0", [](TContinuousData& c) { c.W = 0; }, kZeroDivide,
-         [](D c) { return c.Footing.PhiMnFoot; }, [](D c) { return c.LoadCases[lcWind].HeelPressure; }},
+        {"W = 0", [](TContinuousData& c) { c.W = 0; }, kZeroDivide, [](D c) { return c.Footing.PhiMnFoot; },
+         [](D c) { return c.LoadCases[lcWind].HeelPressure; }},
         {"VertSpacing = 0", [](TContinuousData& c) { c.StemWall.VertSpacing = 0; }, kZeroDivide,
          [](D c) { return c.LoadCases[lcGeneral].Eccentricity; }, [](D c) { return c.StemWall.AsVert; }},
-        {"Tw = 0", [](TContinuousData& c) { c.Tw = 0; }, kZeroDivide,
-         [](D c) { return c.StemWall.AsVert; }, [](D c) { return c.StemWall.RhoVert; }},
+        {"Tw = 0", [](TContinuousData& c) { c.Tw = 0; }, kZeroDivide, [](D c) { return c.StemWall.AsVert; },
+         [](D c) { return c.StemWall.RhoVert; }},
         {"f'c = 0", [](TContinuousData& c) { c.Fc = 0; }, kZeroDivide,
-         [](D c) { return Real(c.Interaction.Points[0].Ts); }, [](D c) { return Real(c.Interaction.Points[0].C); }},
+         [](D c) { return Real(c.Interaction.Points[0].Ts); },
+         [](D c) { return Real(c.Interaction.Points[0].C); }},
         // No vertical steel: point 0 has no compression force to locate.
         {"Layers = 0", [](TContinuousData& c) { c.StemWall.Layers = 0; }, kInvalid,
-         [](D c) { return Real(c.Interaction.Points[0].Cc); }, [](D c) { return Real(c.Interaction.Points[0].Yc); }},
+         [](D c) { return Real(c.Interaction.Points[0].Cc); },
+         [](D c) { return Real(c.Interaction.Points[0].Yc); }},
         {"HorSpacing = 0", [](TContinuousData& c) { c.StemWall.HorSpacing = 0; }, kZeroDivide,
          [](D c) { return c.StemWall.ShearUtilization; }, [](D c) { return c.StemWall.RhoHor; }},
         {"FootSpacing = 0", [](TContinuousData& c) { c.Footing.FootSpacing = 0; }, kZeroDivide,
          [](D c) { return c.LoadCases[lcGeneral].Deflection; }, [](D c) { return c.Footing.AsFoot; }},
-        {"Tf = 0", [](TContinuousData& c) { c.Tf = 0; }, kZeroDivide,
-         [](D c) { return c.Footing.AsFoot; }, [](D c) { return c.Footing.RhoFoot; }},
+        {"Tf = 0", [](TContinuousData& c) { c.Tf = 0; }, kZeroDivide, [](D c) { return c.Footing.AsFoot; },
+         [](D c) { return c.Footing.RhoFoot; }},
     };
     for (const FaultCase& fc : cases) {
         SCOPED_TRACE(fc.name);

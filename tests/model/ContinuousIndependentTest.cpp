@@ -28,8 +28,14 @@ TConstants ConstantsFor(std::uint8_t units)
     return {12, 1, 12, 12, 1000, 1000, 12, 1, 29000, d(0.001), d(0.012), d(1000.0L / 12), d(0.00256)};
 }
 
-Real Ratio(Real x, Real y) { return IsNaN(x) || IsNaN(y) || y == 0 ? NaN() : x / y; }
-Real Strain(Real ecu, Real c, Real d) { return c == 0 ? 0 : ecu * (c - d) / c; }
+Real Ratio(Real x, Real y)
+{
+    return IsNaN(x) || IsNaN(y) || y == 0 ? NaN() : x / y;
+}
+Real Strain(Real ecu, Real c, Real d)
+{
+    return c == 0 ? 0 : ecu * (c - d) / c;
+}
 
 // The expected design of record r (rows as r holds them), written into e = a copy of r.
 void ExpectedDesign(const TPMData& r, TContinuousData& e)
@@ -64,8 +70,11 @@ void ExpectedDesign(const TPMData& r, TContinuousData& e)
                            : 1.6L * c.Pa * hp * hp / 2 + 1.6L * lc.Vll + 1.2L * lc.Vdl;
         lc.SlidingRatio = Ratio(lc.Resisting, lc.Driving);
         lc.StabMoment = lc.StabWeight * c.W / 2;
-        const Real user = j < 2 ? (1.2L * lc.Vdl + lc.Vll) * (lc.Vht + tf) : (1.6L * lc.Vll + 1.2L * lc.Vdl) * (lc.Vht + tf);
-        lc.OTMoment = j == 0 ? user + (L[0].WFht + tf) * L[0].WF : j == 1 ? user + (L[1].Sht + tf) * L[1].Fp : user;
+        const Real user = j < 2 ? (1.2L * lc.Vdl + lc.Vll) * (lc.Vht + tf)
+                                : (1.6L * lc.Vll + 1.2L * lc.Vdl) * (lc.Vht + tf);
+        lc.OTMoment = j == 0   ? user + (L[0].WFht + tf) * L[0].WF
+                      : j == 1 ? user + (L[1].Sht + tf) * L[1].Fp
+                               : user;
         lc.OTSafety = Ratio(lc.StabMoment, lc.OTMoment);
         lc.Eccentricity = Ratio(lc.OTMoment, lc.StabWeight);
     }
@@ -97,11 +106,16 @@ void ExpectedDesign(const TPMData& r, TContinuousData& e)
             if (i == 0)
                 p.Fs = static_cast<double>(-c.Fy);
             else
-                p.Fs = static_cast<double>(p.EpsS > 0 ? std::min<Real>(p.EpsS * es, c.Fy) : std::max<Real>(p.EpsS * es, -c.Fy));
+                p.Fs = static_cast<double>(p.EpsS > 0 ? std::min<Real>(p.EpsS * es, c.Fy)
+                                                      : std::max<Real>(p.EpsS * es, -c.Fy));
             p.Ts = (i == 0 || p.EpsS < 0) ? static_cast<double>(as1 * p.Fs / K.u) : 0.0;
             if (i == 0)
                 c0 = -Real(p.Ts) / (K.b1 * f85 * b1);
-            const Real depthI = i == 0 ? c0 : i < 5 ? c0 + (cb - c0) * i / 5 : i == 5 ? cb : i < 10 ? cb + (cmax - cb) * (i - 5) / 5 : cmax;
+            const Real depthI = i == 0   ? c0
+                                : i < 5  ? c0 + (cb - c0) * i / 5
+                                : i == 5 ? cb
+                                : i < 10 ? cb + (cmax - cb) * (i - 5) / 5
+                                         : cmax;
             p.C = static_cast<double>(depthI);
             p.EpsS = static_cast<double>(Strain(ecu, p.C, d));
         } while (std::fabs(Real(p.EpsS) - start) > 1e-5L);
@@ -112,12 +126,14 @@ void ExpectedDesign(const TPMData& r, TContinuousData& e)
         p.Yt = p.Ts != 0 && p.EpsS < 0 ? static_cast<double>(d) : 0.0;
         p.Phi = static_cast<double>(p.EpsS < -0.005 ? 0.9L : std::max(0.48L - 83 * p.EpsS, 0.65L));
         p.PhiPn = static_cast<double>(K.v * (Real(p.Cc) + p.Ts) * p.Phi);
-        p.PhiMn = static_cast<double>((K.m * p.Cc * (c.Tw / 2 - p.Yc) + K.m * p.Ts * (c.Tw / 2 - p.Yt)) * p.Phi / K.n);
+        p.PhiMn = static_cast<double>((K.m * p.Cc * (c.Tw / 2 - p.Yc) + K.m * p.Ts * (c.Tw / 2 - p.Yt)) *
+                                      p.Phi / K.n);
     }
     s.PhiMn0 = g.Points[0].PhiMn;
     s.PhiPnMax = 0.65L * 0.8L * (f85 * K.v * (K.bw * c.Tw - as1) + K.v * c.Fy * as1) / K.u2;
 
-    s.PhiVn = si ? 0.75L * 0.17L * std::sqrt(c.Fc) * 1000 * c.Tw / 1000 : 0.75L * 2 * std::sqrt(1000 * c.Fc) * 12 * c.Tw;
+    s.PhiVn = si ? 0.75L * 0.17L * std::sqrt(c.Fc) * 1000 * c.Tw / 1000
+                 : 0.75L * 2 * std::sqrt(1000 * c.Fc) * 12 * c.Tw;
 
     auto strengthAt = [&](Real pu) -> Real {
         if (IsNaN(pu) || pu >= s.PhiPnMax)
@@ -127,14 +143,16 @@ void ExpectedDesign(const TPMData& r, TContinuousData& e)
         for (int k = 8; k >= 0; --k)
             if (pt[k].PhiPn <= pu && pu < pt[k + 1].PhiPn)
                 i = k;
-        return pt[i].PhiMn + (Real(pt[i + 1].PhiMn) - pt[i].PhiMn) * (pu - pt[i].PhiPn) / (Real(pt[i + 1].PhiPn) - pt[i].PhiPn);
+        return pt[i].PhiMn + (Real(pt[i + 1].PhiMn) - pt[i].PhiMn) * (pu - pt[i].PhiPn) /
+                                 (Real(pt[i + 1].PhiPn) - pt[i].PhiPn);
     };
     const Real rise = c.GrH - c.GrL;
     for (int j = 0; j < 3; ++j) {
         TLoadCase& lc = L[j];
         const Real soil = c.Pp * rise * rise * rise / 6;
         if (j == 0)
-            lc.Mu = soil + L[0].Qz * 0.85L * L[0].Cf * c.H * c.H / 2 + 1.2L * lc.Mdl + lc.Mll + (1.2L * lc.Vdl + lc.Vll) * c.H;
+            lc.Mu = soil + L[0].Qz * 0.85L * L[0].Cf * c.H * c.H / 2 + 1.2L * lc.Mdl + lc.Mll +
+                    (1.2L * lc.Vdl + lc.Vll) * c.H;
         else if (j == 1)
             lc.Mu = soil + 1.2L * lc.Mdl + lc.Mll + (1.2L * lc.Vdl + lc.Vll) * c.H + L[1].Fp * c.H / 2;
         else
@@ -145,7 +163,9 @@ void ExpectedDesign(const TPMData& r, TContinuousData& e)
         lc.MomentUtil = Ratio(100 * lc.Mu, lc.PhiMnAtPu);
         lc.ShearUtil = Ratio(100 * lc.Vu, s.PhiVn);
     }
-    auto governing = [](Real a, Real b, Real c3) { return IsNaN(a) || IsNaN(b) || IsNaN(c3) ? NaN() : std::max({a, b, c3}); };
+    auto governing = [](Real a, Real b, Real c3) {
+        return IsNaN(a) || IsNaN(b) || IsNaN(c3) ? NaN() : std::max({a, b, c3});
+    };
     s.MomentUtilization = governing(L[0].MomentUtil, L[1].MomentUtil, L[2].MomentUtil);
     s.ShearUtilization = governing(L[0].ShearUtil, L[1].ShearUtil, L[2].ShearUtil);
 
@@ -153,22 +173,28 @@ void ExpectedDesign(const TPMData& r, TContinuousData& e)
     s.Ec = si ? 4700 * std::sqrt(c.Fc) : 57 * std::sqrt(1000 * c.Fc);
     s.Ig = K.k * c.Tw * c.Tw * c.Tw / 12;
     s.Ie = 0.35L * s.Ig;
-    auto t = [&](Real p, Real h) { return K.a * p * (K.k * h) * (K.k * h) * K.k * (3 * c.H - h) / (6 * s.Ec * s.Ie); };
+    auto t = [&](Real p, Real h) {
+        return K.a * p * (K.k * h) * (K.k * h) * K.k * (3 * c.H - h) / (6 * s.Ec * s.Ie);
+    };
     auto top = [&](Real mo) { return K.b * mo * (K.k * c.H) * (K.k * c.H) / (2 * s.Ec * s.Ie); };
-    L[0].Deflection = t(0.75L * L[0].Vll + L[0].Vdl, L[0].Vht) + t(0.6L * L[0].WF, L[0].WFht) + top(0.75L * L[0].Mll + L[0].Mdl);
-    L[1].Deflection = t(0.75L * L[1].Vll + L[1].Vdl, L[1].Vht) + t(0.6L * L[1].Fp, L[1].Sht) + top(0.75L * L[1].Mll + L[1].Mdl);
+    L[0].Deflection = t(0.75L * L[0].Vll + L[0].Vdl, L[0].Vht) + t(0.6L * L[0].WF, L[0].WFht) +
+                      top(0.75L * L[0].Mll + L[0].Mdl);
+    L[1].Deflection = t(0.75L * L[1].Vll + L[1].Vdl, L[1].Vht) + t(0.6L * L[1].Fp, L[1].Sht) +
+                      top(0.75L * L[1].Mll + L[1].Mdl);
     L[2].Deflection = t(L[2].Vll + L[2].Vdl, L[2].Vht) + top(L[2].Mll + L[2].Mdl);
 
     auto& f = c.Footing;
     f.AsFoot = FindRebar(f.FootBarSize).Area / f.FootSpacing;
     f.RhoFoot = 100 * f.AsFoot / (c.Tf * K.k);
-    f.PhiMnFoot = 0.9L * f.AsFoot * c.Fy * (c.Tf - f.FootCover - f.AsFoot * c.Fy / (1.7L * c.Fc * K.k)) * K.cFoot;
+    f.PhiMnFoot =
+        0.9L * f.AsFoot * c.Fy * (c.Tf - f.FootCover - f.AsFoot * c.Fy / (1.7L * c.Fc * K.k)) * K.cFoot;
 
     Real qmax = 0;
     for (TLoadCase& lc : L) {
         const Real pw = lc.StabWeight / c.W, mw = 6 * lc.OTMoment / (c.W * c.W);
         lc.HeelPressure = pw - mw > 0 ? pw - mw : 0;
-        lc.ToePressure = lc.HeelPressure != 0 ? pw + mw : 2 * lc.StabWeight / (3 * (c.W / 2 - lc.Eccentricity));
+        lc.ToePressure =
+            lc.HeelPressure != 0 ? pw + mw : 2 * lc.StabWeight / (3 * (c.W / 2 - lc.Eccentricity));
         qmax = std::max({qmax, lc.HeelPressure, lc.ToePressure});
     }
     f.MuFoot = qmax * (c.W / 2) * (c.W / 2) / 2;
@@ -208,7 +234,7 @@ std::vector<std::pair<std::string, long double>> Results(TContinuousData cd)
 }
 
 class TRandomWall {
-public:
+  public:
     explicit TRandomWall(unsigned seed) : Rng(seed) {}
 
     Real U(Real lo, Real hi) { return std::uniform_real_distribution<long double>(lo, hi)(Rng); }

@@ -32,11 +32,14 @@ TEST_F(ContinuousDesignTest, WindOfTheExampleWallPrintsItsDigits)
 TEST_F(ContinuousDesignTest, SeismicCoefficientHasItsFloor)
 {
     // Fp = X * gc * H * tw = X * 150 * 6 * (8/12) = 600 X, X = max(0.4 Sds, 0.1); Sht = H / 2.
-    struct Case { Real sds, fp; };
+    struct Case {
+        Real sds, fp;
+    };
     for (Case c : {Case{0.2L, 60}, {0.5L, 120}, {0, 60}, {1.0L, 240}}) {
         r.Continuous.LoadCases[lcSeismic].Sds = c.sds;
         ContinuousDerivedLoads(r);
-        EXPECT_TRUE(NearRelative(r.Continuous.LoadCases[lcSeismic].Fp, c.fp, 1e-15L)) << "Sds " << double(c.sds);
+        EXPECT_TRUE(NearRelative(r.Continuous.LoadCases[lcSeismic].Fp, c.fp, 1e-15L))
+            << "Sds " << double(c.sds);
         EXPECT_EQ(r.Continuous.LoadCases[lcSeismic].Sht, 3);
     }
 }
@@ -45,7 +48,9 @@ TEST_F(ContinuousDesignTest, GeneralCombinationFollowsTheWindOfCombinationOne)
 {
     // WF = 0.00256 V^2 * 0.85 * 1.0 * 0.85 * 0.85 * 1.3 * (6 - 1): 135.15 at 115 mph,
     // 0.00256 * 8100 * 0.7225 * 5.525 = 82.77 at 90 mph; the height stays 1 + 0.55 * 5 = 3.75 ft.
-    struct Case { Real v, wf; };
+    struct Case {
+        Real v, wf;
+    };
     for (Case c : {Case{115, 135.15L}, {90, 82.77L}, {0, 0}}) {
         r.Continuous.LoadCases[lcWind].V = c.v;
         ContinuousDerivedLoads(r);
@@ -65,7 +70,9 @@ TEST_F(ContinuousDesignTest, SlidingAndOverturningOfEachCombination)
     // 1: Driving = 112 + WF (135.146804) = 247.1468; OT = (3.75 + 1) * 135.146804 = 641.9473.
     // 2: Fp = 0.2 * 150 * 6 * 2/3 = 120: Driving = 232; OT = (3 + 1) * 120 = 480.
     // 3: Vdl = WF, Vht = 3.75: Driving = 112 + 1.2 WF = 274.1762; OT = 1.2 WF * 4.75 = 770.3368.
-    struct Case { Real driving, sliding, ot, otSafety, e; };
+    struct Case {
+        Real driving, sliding, ot, otSafety, e;
+    };
     const Case cases[] = {
         {247.146804L, 7.92980713L, 641.947319L, 6.41407773L, 0.233860590L},
         {232.0L, 8.44752797L, 480.0L, 8.578125L, 0.174863388L},
@@ -117,14 +124,17 @@ TEST_F(ContinuousDesignTest, ZeroDivisorsGiveUndefinedRatiosThatFailTheirChecks)
 TEST_F(ContinuousDesignTest, BearingPressuresTrapezoidalThenTriangular)
 {
     // W = 2 ft, P = 1000 plf, allowable 2 ksf = 2000 psf. P/W = 500.
-    struct Case { Real m, heel, toe; bool toePasses; };
+    struct Case {
+        Real m, heel, toe;
+        bool toePasses;
+    };
     const Real inf = std::numeric_limits<Real>::infinity();
     const Case cases[] = {
-        {100, 350, 650, true},          // 6M/W^2 = 150: 500 -/+ 150
-        {1000.0L / 3, 0, 1000, true},   // e = W/6: heel exactly 0, toe 2P/W by either formula
-        {500, 0, 4000.0L / 3, true},    // e = 0.5: 2 * 1000 / (3 * (1 - 0.5))
-        {1000, 0, inf, false},          // e = W/2: no contact length left
-        {1500, 0, -4000.0L / 3, false}, // e = 1.5: resultant beyond the toe
+        {100, 350, 650, true},           // 6M/W^2 = 150: 500 -/+ 150
+        {1000.0L / 3, 0, 1000, true},    // e = W/6: heel exactly 0, toe 2P/W by either formula
+        {500, 0, 4000.0L / 3, true},     // e = 0.5: 2 * 1000 / (3 * (1 - 0.5))
+        {1000, 0, inf, false},           // e = W/2: no contact length left
+        {1500, 0, -4000.0L / 3, false},  // e = 1.5: resultant beyond the toe
     };
     r.Continuous.W = 2;
     for (const Case& c : cases) {
@@ -145,9 +155,14 @@ TEST_F(ContinuousDesignTest, BearingPressuresTrapezoidalThenTriangular)
 
 TEST_F(ContinuousDesignTest, BearingCheckComparesWithTheAllowablePressureInItsUnit)
 {
-    struct Case { std::uint8_t units; Real qall, pressure; bool passes; };
+    struct Case {
+        std::uint8_t units;
+        Real qall, pressure;
+        bool passes;
+    };
     const Case cases[] = {
-        {0, 2, 1999, true}, {0, 2, 2000, false}, {1, 150, 149.9L, true}, {1, 150, 150, false}, {1, 150, NaN(), true},
+        {0, 2, 1999, true},   {0, 2, 2000, false},   {1, 150, 149.9L, true},
+        {1, 150, 150, false}, {1, 150, NaN(), true},
     };
     for (const Case& c : cases) {
         r.Units = c.units;

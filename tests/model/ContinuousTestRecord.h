@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "core/PMClasses.h"
-#include "support/NumberCompare.h"
 #include "design/RebarTables.h"
+#include "support/NumberCompare.h"
 
 // 8 in stem wall 6 ft high on a 3 ft x 12 in footing, #5 bars at 1 ft in one layer, 4 ft of
 // retained soil above 1 ft of low-side grade; the same gravity loads in all three combinations.
@@ -64,9 +64,8 @@ inline TPMData ContinuousTestRecord()
 // The active rebar table is process-wide: each continuous test selects the one its record needs
 // and leaves the US/English table behind.
 class ContinuousDesignTest : public ::testing::Test {
-protected:
+  protected:
     TPMData r = ContinuousTestRecord();
     void SetUp() override { SelectRebarTable(r); }
     void TearDown() override { SelectRebarTable(rfUS, 0); }
 };
-

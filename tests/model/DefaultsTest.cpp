@@ -41,7 +41,7 @@ struct TFillVisitor {
 };
 
 class DefaultsTest : public ::testing::Test {
-protected:
+  protected:
     fs::path Dir;
     void SetUp() override
     {
@@ -165,7 +165,9 @@ TEST(NormalizeInputs, ClampsByShapeAndRoundsToShownDecimals)
         std::uint8_t shape;
         Real b, expectedB, expectedL;
     };
-    for (Case c : {Case{shSquare, 60, 60, 60}, {shCircle, 60, 50, 50}, {shContinuous, 2.345L, 2.35L, 1.0},
+    for (Case c : {Case{shSquare, 60, 60, 60},
+                   {shCircle, 60, 50, 50},
+                   {shContinuous, 2.345L, 2.35L, 1.0},
                    {shRectangle, 0.2, 1.0, 7.0}}) {
         TPMData data;
         data.Shape = c.shape;

@@ -19,7 +19,10 @@ TExtended80 Bytes(std::uint16_t signAndExponent, std::uint64_t significand)
     return out;
 }
 
-bool SameBits(Real a, Real b) { return EncodeExtended80(a) == EncodeExtended80(b) && std::signbit(a) == std::signbit(b); }
+bool SameBits(Real a, Real b)
+{
+    return EncodeExtended80(a) == EncodeExtended80(b) && std::signbit(a) == std::signbit(b);
+}
 
 constexpr bool kRealIsExtended = std::numeric_limits<Real>::digits == 64;
 
@@ -28,7 +31,11 @@ constexpr bool kRealIsExtended = std::numeric_limits<Real>::digits == 64;
 // Hand-encoded values: value = significand / 2^63 * 2^(exponent - 16383).
 TEST(Extended80, EncodesAndDecodesHandWorkedValues)
 {
-    struct Case { Real value; std::uint16_t top; std::uint64_t significand; };
+    struct Case {
+        Real value;
+        std::uint16_t top;
+        std::uint64_t significand;
+    };
     const Case cases[] = {
         {1.0L, 0x3FFF, 0x8000000000000000},   // 1 = 1.0 * 2^0
         {0.5L, 0x3FFE, 0x8000000000000000},   // 2^-1
@@ -67,12 +74,16 @@ TEST(Extended80, DenormalsAndTheNormalBoundaryStayExact)
 {
     if (!kRealIsExtended)
         GTEST_SKIP() << "Real has no 80-bit denormals here";
-    struct Case { std::uint16_t top; std::uint64_t significand; Real value; };
+    struct Case {
+        std::uint16_t top;
+        std::uint64_t significand;
+        Real value;
+    };
     const Case cases[] = {
-        {0x0000, 1, std::ldexp(1.0L, -16445)},                    // smallest denormal
-        {0x8000, 3, -std::ldexp(3.0L, -16445)},                   // negative denormal
+        {0x0000, 1, std::ldexp(1.0L, -16445)},   // smallest denormal
+        {0x8000, 3, -std::ldexp(3.0L, -16445)},  // negative denormal
         {0x0000, 0x7FFFFFFFFFFFFFFF, std::ldexp(1.0L, -16382) - std::ldexp(1.0L, -16445)},  // largest
-        {0x0001, 0x8000000000000000, std::ldexp(1.0L, -16382)},  // smallest normal
+        {0x0001, 0x8000000000000000, std::ldexp(1.0L, -16382)},                             // smallest normal
         {0x7FFE, 0xFFFFFFFFFFFFFFFF, std::numeric_limits<Real>::max()},
     };
     for (const Case& c : cases) {

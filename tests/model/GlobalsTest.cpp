@@ -4,7 +4,9 @@
 
 TEST(RoundHalfEven, TakesHalvesToTheEvenNeighbour)
 {
-    struct Case { Real in, out; };
+    struct Case {
+        Real in, out;
+    };
     for (Case c : {Case{0.5L, 0}, {1.5L, 2}, {2.5L, 2}, {-0.5L, 0}, {-1.5L, -2}, {2.4999L, 2}, {2.5001L, 3}})
         EXPECT_EQ(RoundHalfEven(c.in), c.out) << static_cast<double>(c.in);
 }

@@ -34,7 +34,10 @@ TEST_F(ContinuousDesignTest, InteractionPointsOfTheExampleWall)
     EXPECT_EQ(g.As1, 0.31);
     EXPECT_EQ(g.Beta1, 0.85);
     EXPECT_TRUE(NearRelative(g.RadiusOfGyration, 2.309401077L, 1e-9L));
-    struct Case { int i; Real c, eps, fs, cc, ts, yc, phi, phiPn, phiMn; };
+    struct Case {
+        int i;
+        Real c, eps, fs, cc, ts, yc, phi, phiPn, phiMn;
+    };
     const Case cases[] = {
         {0, 0.715110L, -0.0137810L, -60, 18.6L, -18.6L, 0.3039216L, 0.9L, 0, 5156.029L},
         {5, 2.367347L, -0.0020690L, -60, 61.574694L, -18.6L, 1.006122L, 0.651724L, 28007.645L, 10011.954L},
@@ -87,8 +90,11 @@ TEST_F(ContinuousDesignTest, OneLayerCarriesNoSteelForceWithTheAxisAtTheBars)
 
 TEST_F(ContinuousDesignTest, ConcreteFactorBeta1FollowsStrength)
 {
-    struct Case { std::uint8_t units; Real fc, beta1; };
-    const Case cases[] = {{0, 4, 0.85L}, {0, 6, 0.75L}, {0, 9, 0.65L}, {0, 3, 0.85L},
+    struct Case {
+        std::uint8_t units;
+        Real fc, beta1;
+    };
+    const Case cases[] = {{0, 4, 0.85L},  {0, 6, 0.75L},  {0, 9, 0.65L}, {0, 3, 0.85L},
                           {1, 28, 0.85L}, {1, 35, 0.80L}, {1, 70, 0.65L}};
     for (const Case& c : cases) {
         r.Units = c.units;
@@ -110,7 +116,10 @@ TEST_F(ContinuousDesignTest, ConvergenceStartsFromTheDepthThePointHolds)
     // the held strain. A held depth further away takes a second pass from the new depth.
     BuildDiagram(r);
     const double eps10 = r.Continuous.Interaction.Points[10].EpsS;
-    struct Case { double offset; double fs; };
+    struct Case {
+        double offset;
+        double fs;
+    };
     for (Case c : {Case{5e-6, 29000 * (eps10 - 5e-6)}, {2e-5, 29000 * eps10}}) {
         TInteractionPoint& p = r.Continuous.Interaction.Points[10];
         const double target = eps10 - c.offset;
@@ -132,11 +141,12 @@ TEST(MomentStrengthAtLoad, InterpolatesBetweenPointsAndIsUndefinedAtTheTop)
     }
     cd.Interaction.Points[10].PhiMn = 500;  // the last segment falls: 900 at 9000, 500 at 10000
     cd.StemWall.PhiPnMax = 9500;
-    struct Case { Real p, phiMn; };
+    struct Case {
+        Real p, phiMn;
+    };
     const Case cases[] = {
-        {0, 0}, {2500, 250}, {3000, 300}, {8999, 899.9L}, {9000, 900}, {9250, 800},
-        {9500, NaN()}, {12000, NaN()}, {NaN(), NaN()},
-        {-500, -50},  // net tension follows the first segment
+        {0, 0},        {2500, 250},    {3000, 300},    {8999, 899.9L}, {9000, 900}, {9250, 800},
+        {9500, NaN()}, {12000, NaN()}, {NaN(), NaN()}, {-500, -50},  // net tension follows the first segment
     };
     for (const Case& c : cases) {
         const Real m = MomentStrengthAtLoad(cd, c.p);

@@ -12,9 +12,18 @@ namespace {
 
 const std::optional<std::string> kNone;
 
-TListingRow Value(const char* caption, const char* value) { return {caption, std::string(value), false}; }
-TListingRow Heading(const char* caption) { return {caption, kNone, true}; }
-TListingRow Blank() { return {"", kNone, false}; }
+TListingRow Value(const char* caption, const char* value)
+{
+    return {caption, std::string(value), false};
+}
+TListingRow Heading(const char* caption)
+{
+    return {caption, kNone, true};
+}
+TListingRow Blank()
+{
+    return {"", kNone, false};
+}
 
 void ExpectRows(const TComputationListing& listing, const std::vector<TListingRow>& expected)
 {
@@ -28,7 +37,7 @@ void ExpectRows(const TComputationListing& listing, const std::vector<TListingRo
 }
 
 class ListingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SetNumberSeparators('.', ','); }
     void TearDown() override { SetNumberSeparators('.', ','); }
 };
@@ -44,8 +53,12 @@ TEST_F(ListingTest, RowsOfValuesNAAndBlanks)
     listing.AddValue("d", "ft", 2, kListingBlankMarker);
     listing.AddBlank();
     listing.AddHeading("Head");
-    ExpectRows(listing, {Value("a", "1234.57 kips"), Value("b", "2.00 "), Value("c", "N.A."), {"d", kNone, false},
-                         Blank(), Heading("Head")});
+    ExpectRows(listing, {Value("a", "1234.57 kips"),
+                         Value("b", "2.00 "),
+                         Value("c", "N.A."),
+                         {"d", kNone, false},
+                         Blank(),
+                         Heading("Head")});
     EXPECT_EQ(ListingText(listing), "a\t1234.57 kips\nb\t2.00 \nc\tN.A.\nd\n\n# Head\n");
     SetNumberSeparators(',', '.');
     TComputationListing comma;
@@ -60,15 +73,31 @@ TEST_F(ListingTest, BearingListingOfTheSquareExample)
     r.B = 2, r.L = 2, r.Df = 1.5L, r.C = 120, r.Phi = 26, r.Gamma = 115, r.Dw = 1.5L, r.FS = 3;
     r.BearingCapacity();
     // phi = 26 deg = 0.4538 rad; the factors of the worked example to 2 decimals, no unit text.
-    ExpectRows(BuildBearingListing(r),
-               {Value("Gamma w", "62.40 "), Value("phi (radians)", "0.45 "), Blank(),
-                Heading("Terzaghi Computations"), Value("a theta", "2.83 "), Value("Nc", "27.09 "),
-                Value("Nq", "14.21 "), Value("N gamma", "10.69 "), Value("gamma'", "52.60 "),
-                Value("coefficient #1", "1.30 "), Value("coefficient #3", "0.40 "), Value("sigma zD'", "172.50 "),
-                Blank(), Heading("Vesic Computations"), Value("Nc", "22.25 "), Value("sc", "1.53 "),
-                Value("dc", "1.30 "), Value("Nq", "11.85 "), Value("sq", "1.49 "), Value("dq", "1.23 "),
-                Value("N gamma", "12.54 "), Value("s gamma", "0.60 "), Value("d gamma", "1.00 "),
-                Value("B/L", "1.00 "), Value("k", "0.75 ")});
+    ExpectRows(BuildBearingListing(r), {Value("Gamma w", "62.40 "),
+                                        Value("phi (radians)", "0.45 "),
+                                        Blank(),
+                                        Heading("Terzaghi Computations"),
+                                        Value("a theta", "2.83 "),
+                                        Value("Nc", "27.09 "),
+                                        Value("Nq", "14.21 "),
+                                        Value("N gamma", "10.69 "),
+                                        Value("gamma'", "52.60 "),
+                                        Value("coefficient #1", "1.30 "),
+                                        Value("coefficient #3", "0.40 "),
+                                        Value("sigma zD'", "172.50 "),
+                                        Blank(),
+                                        Heading("Vesic Computations"),
+                                        Value("Nc", "22.25 "),
+                                        Value("sc", "1.53 "),
+                                        Value("dc", "1.30 "),
+                                        Value("Nq", "11.85 "),
+                                        Value("sq", "1.49 "),
+                                        Value("dq", "1.23 "),
+                                        Value("N gamma", "12.54 "),
+                                        Value("s gamma", "0.60 "),
+                                        Value("d gamma", "1.00 "),
+                                        Value("B/L", "1.00 "),
+                                        Value("k", "0.75 ")});
 
     r.Shape = shRectangle;
     r.BearingCapacity();
@@ -91,21 +120,41 @@ TEST_F(ListingTest, StabilityListingOfTheCentredPedestalExample)
     TPedestal& p = s.Pedestals[0];
     p.Lpx = p.Lpy = 1.5L, p.H = 2, p.PzD = -100, p.HxW = 5;
     r.StabilityAnalysis();
-    ExpectRows(BuildStabilityListing(r),
-               {Heading("Total Resultant Load and Eccentricities"), Value("Sum(Pz)", "116.51 kips"),
-                Value("ex", "0.15 ft (<= L/6)"), Value("ey", "0.00 ft (<= B/6)"), Blank(),
-                Heading("Overturning Check"), Value("Sum(Mrx)", "349.52 ft-kips"), Value("Sum(Mox)", "0.00 ft-kips"),
-                Value("FS(ot)x", "N.A."), Value("Sum(Mry)", "466.03 ft-kips"), Value("Sum(Moy)", "17.50 ft-kips"),
-                Value("FS(ot)y", "26.63 (>= 1.5)"), Blank(), Heading("Uplift Check"),
-                Value("Sum(Pz(down))", "116.51 kips"), Value("Sum(Pz(uplift))", "0.00 kips"),
-                Value("FS(uplift)", "N.A."), Blank(), Heading("Sliding Check"),
-                Value("Sum(Hx(D)Resist)", "0.00 kips"), Value("Pass(x)", "-5.20 kips"),
-                Value("Frict(x)", "-46.60 kips"), Value("FS(slid)x", "10.36 (>= 1.5)"),
-                Value("Sum(Hy(D)Resist)", "0.00 kips"), Value("Pass(y)", "-6.93 kips"),
-                Value("Frict(y)", "-46.60 kips"), Value("FS(slid)y", "N.A."), Blank(),
-                Heading("Bearing Length and % Bearing Area"), Value("Dist. x", "N.A."), Value("Dist. y", "N.A."),
-                Value("Brg. Lx", "8.00 ft"), Value("Brg. Ly", "6.00 ft"), Value("%Brg. Area", "100.00 %"),
-                Value("Biaxial Case", "N.A.")});
+    ExpectRows(BuildStabilityListing(r), {Heading("Total Resultant Load and Eccentricities"),
+                                          Value("Sum(Pz)", "116.51 kips"),
+                                          Value("ex", "0.15 ft (<= L/6)"),
+                                          Value("ey", "0.00 ft (<= B/6)"),
+                                          Blank(),
+                                          Heading("Overturning Check"),
+                                          Value("Sum(Mrx)", "349.52 ft-kips"),
+                                          Value("Sum(Mox)", "0.00 ft-kips"),
+                                          Value("FS(ot)x", "N.A."),
+                                          Value("Sum(Mry)", "466.03 ft-kips"),
+                                          Value("Sum(Moy)", "17.50 ft-kips"),
+                                          Value("FS(ot)y", "26.63 (>= 1.5)"),
+                                          Blank(),
+                                          Heading("Uplift Check"),
+                                          Value("Sum(Pz(down))", "116.51 kips"),
+                                          Value("Sum(Pz(uplift))", "0.00 kips"),
+                                          Value("FS(uplift)", "N.A."),
+                                          Blank(),
+                                          Heading("Sliding Check"),
+                                          Value("Sum(Hx(D)Resist)", "0.00 kips"),
+                                          Value("Pass(x)", "-5.20 kips"),
+                                          Value("Frict(x)", "-46.60 kips"),
+                                          Value("FS(slid)x", "10.36 (>= 1.5)"),
+                                          Value("Sum(Hy(D)Resist)", "0.00 kips"),
+                                          Value("Pass(y)", "-6.93 kips"),
+                                          Value("Frict(y)", "-46.60 kips"),
+                                          Value("FS(slid)y", "N.A."),
+                                          Blank(),
+                                          Heading("Bearing Length and % Bearing Area"),
+                                          Value("Dist. x", "N.A."),
+                                          Value("Dist. y", "N.A."),
+                                          Value("Brg. Lx", "8.00 ft"),
+                                          Value("Brg. Ly", "6.00 ft"),
+                                          Value("%Brg. Area", "100.00 %"),
+                                          Value("Biaxial Case", "N.A.")});
 }
 
 TEST_F(ListingTest, StabilityTagsUnitsAndCaseCaptions)
@@ -121,8 +170,8 @@ TEST_F(ListingTest, StabilityTagsUnitsAndCaseCaptions)
     const Case cases[] = {
         {"at the kern and the edge", 0, 1, 2, 1.5L, 2, "1.00 ft (<= L/6)", "2.00 ft (> B/6)", "1.50 (>= 1.5)",
          "Brg. Ly1", "Brg. Ly2", "2.00 (6*ex/L + 6*ey/B = 1.234)"},
-        {"beyond the edges, SI", 1, -3.5L, 2.5L, 1, 3, "-3.50 m (> L/2)", "2.50 m (> B/2)", "1.00 (>= 1 & <= 1.5)",
-         "Brg. Lx1", "Brg. Lx2", "3.00 (6*ex/L + 6*ey/B = 1.234)"},
+        {"beyond the edges, SI", 1, -3.5L, 2.5L, 1, 3, "-3.50 m (> L/2)", "2.50 m (> B/2)",
+         "1.00 (>= 1 & <= 1.5)", "Brg. Lx1", "Brg. Lx2", "3.00 (6*ex/L + 6*ey/B = 1.234)"},
         {"between kern and edge", 0, 3, -0.5L, 0.99L, 1, "3.00 ft (> L/6)", "-0.50 ft (<= B/6)", "0.99 (< 1)",
          "Brg. Lx", "Brg. Ly", "1.00 (6*ex/L + 6*ey/B = 1.234)"},
         {"not applicable", 0, NaN(), NaN(), NaN(), 0, "N.A.", "N.A.", "N.A.", "Brg. Lx", "Brg. Ly", "N.A."},

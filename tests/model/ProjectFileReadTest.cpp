@@ -28,11 +28,15 @@ Bytes Fixture(const std::string& name)
 }
 
 // Same value, sign and (for the 80-bit fields) every bit.
-#define EXPECT_BITS(actual, expected) \
-    EXPECT_EQ(EncodeExtended80(actual), EncodeExtended80(expected)) << #actual << " = " << static_cast<double>(actual)
+#define EXPECT_BITS(actual, expected)                                                                        \
+    EXPECT_EQ(EncodeExtended80(actual), EncodeExtended80(expected))                                          \
+        << #actual << " = " << static_cast<double>(actual)
 
 // Numbered fields of the layout hold # + 0.5 in the fixtures.
-constexpr Real Num(int n) { return n + 0.5L; }
+constexpr Real Num(int n)
+{
+    return n + 0.5L;
+}
 
 constexpr Real kSentinel = 7777;  // a previous project's value in the fields a reset keeps
 
@@ -41,8 +45,9 @@ TPMData PreparedRecord()
 {
     TPMData r;
     auto& s = r.Square;
-    for (Real* f : {&s.Fc, &s.Fy, &s.FootingDim1, &s.FootingDim2, &s.ColumnDim1, &s.ColumnDim2, &s.FootingThickness,
-                    &s.AxialDeadLoad, &s.AxialLiveLoad, &s.ClearCover, &s.NumBars1, &s.NumBars2})
+    for (Real* f :
+         {&s.Fc, &s.Fy, &s.FootingDim1, &s.FootingDim2, &s.ColumnDim1, &s.ColumnDim2, &s.FootingThickness,
+          &s.AxialDeadLoad, &s.AxialLiveLoad, &s.ClearCover, &s.NumBars1, &s.NumBars2})
         *f = kSentinel;
     s.RebarFamily = s.FootingBarSize = 77;
     s.UseSquareReinforcement = 1;
@@ -87,8 +92,18 @@ void ExpectVersion2Block(const TPMData& r, bool present)
 {
     const auto& s = r.Square;
     EXPECT_EQ(s.UseSquareReinforcement, present ? 1 : 0);
-    const Real fields[] = {s.Fc, s.Fy, s.FootingDim1, s.FootingDim2, s.ColumnDim1, s.ColumnDim2, s.FootingThickness,
-                           s.AxialDeadLoad, s.AxialLiveLoad, s.ClearCover, s.NumBars1, s.NumBars2};
+    const Real fields[] = {s.Fc,
+                           s.Fy,
+                           s.FootingDim1,
+                           s.FootingDim2,
+                           s.ColumnDim1,
+                           s.ColumnDim2,
+                           s.FootingThickness,
+                           s.AxialDeadLoad,
+                           s.AxialLiveLoad,
+                           s.ClearCover,
+                           s.NumBars1,
+                           s.NumBars2};
     for (int i = 0; i < 12; ++i)
         EXPECT_BITS(fields[i], present ? Num(28 + i) : kSentinel);
     EXPECT_EQ(s.RebarFamily, present ? 2 : 77);
@@ -98,8 +113,8 @@ void ExpectVersion2Block(const TPMData& r, bool present)
 void ExpectVersion21Block(const TPMData& r, bool present)
 {
     const auto& t = r.Stability;
-    const Real fields[] = {t.RefX, t.RefY, t.StabL, t.StabB, t.StabT, t.GammaC, t.SoilCover, t.GammaS, t.Kp,
-                           t.SlidingFriction, t.Surcharge, t.QAllowStab};
+    const Real fields[] = {t.RefX,      t.RefY,   t.StabL, t.StabB,           t.StabT,     t.GammaC,
+                           t.SoilCover, t.GammaS, t.Kp,    t.SlidingFriction, t.Surcharge, t.QAllowStab};
     for (int i = 0; i < 12; ++i)
         EXPECT_BITS(fields[i], present ? Num(42 + i) : kSentinel);
     EXPECT_EQ(t.PedestalCount, present ? 2 : 0);
@@ -107,7 +122,8 @@ void ExpectVersion21Block(const TPMData& r, bool present)
         const auto& p = t.Pedestals[s];
         const Real inputs[] = {p.Xp,  p.Yp,  p.Lpx, p.Lpy, p.H,   p.PzD, p.PzL, p.PzW, p.HxD, p.HxL,
                                p.HxW, p.HyD, p.HyL, p.HyW, p.MxD, p.MxL, p.MxW, p.MyD, p.MyL, p.MyW};
-        for (int j = 0; j < 20; ++j)  // slot s+1, input j+1: 100 (s+1) + (j+1) + 0.25, slots beyond the count too
+        for (int j = 0; j < 20;
+             ++j)  // slot s+1, input j+1: 100 (s+1) + (j+1) + 0.25, slots beyond the count too
             EXPECT_BITS(inputs[j], present ? 100 * (s + 1) + (j + 1) + 0.25L : 0);
     }
 }
@@ -116,8 +132,8 @@ void ExpectVersion4Block(const TPMData& r, bool present)
 {
     const auto& c = r.Continuous;
     EXPECT_EQ(c.UseContinuousReinforcement, present ? 1 : 0);
-    const Real fields[] = {c.Fc, c.Fy, c.Gc, c.H, c.Tw, c.W, c.Tf, c.GrH, c.GrL,
-                           c.K,  c.Gamma, c.Pa, c.Pp, c.Ign, c.Phi, c.C, c.QAll};
+    const Real fields[] = {c.Fc, c.Fy,    c.Gc, c.H,  c.Tw,  c.W,   c.Tf, c.GrH, c.GrL,
+                           c.K,  c.Gamma, c.Pa, c.Pp, c.Ign, c.Phi, c.C,  c.QAll};
     for (int i = 0; i < 17; ++i)
         EXPECT_BITS(fields[i], present ? Num(57 + i) : 0);
     EXPECT_EQ(c.StemWall.Reserved, present ? -74 : 0);
@@ -129,7 +145,8 @@ void ExpectVersion4Block(const TPMData& r, bool present)
     EXPECT_BITS(c.StemWall.HorSpacing, present ? Num(80) : 0);
     for (int k = 0; k < 3; ++k) {
         const auto& lc = c.LoadCases[k];
-        const Real inputs[] = {lc.Pll, lc.Pdl, lc.Mll, lc.Mdl, lc.Vll, lc.Vdl, lc.Vht, lc.V, lc.Kz, lc.Kzt, lc.Cf, lc.Sds};
+        const Real inputs[] = {lc.Pll, lc.Pdl, lc.Mll, lc.Mdl, lc.Vll, lc.Vdl,
+                               lc.Vht, lc.V,   lc.Kz,  lc.Kzt, lc.Cf,  lc.Sds};
         for (int j = 0; j < 12; ++j)  // combination k+1, input j+1: 1000 (k+1) + (j+1) + 0.75
             EXPECT_BITS(inputs[j], present ? 1000 * (k + 1) + (j + 1) + 0.75L : 0);
     }
@@ -182,7 +199,7 @@ void ExpectRefused(const Bytes& bytes, const std::string& what)
 }
 
 class ProjectFileRead : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override
     {
         SetNumberSeparators('.', ',');
@@ -194,10 +211,15 @@ protected:
 
 TEST_F(ProjectFileRead, ReadsEveryVersionFieldForField)
 {
-    struct Case { const char* file; TBlockId last; bool logo; std::uint8_t units; };
+    struct Case {
+        const char* file;
+        TBlockId last;
+        bool logo;
+        std::uint8_t units;
+    };
     const Case cases[] = {
-        {"v1_0.kpm", blk1, true, 0},   {"v2_0.kpm", blk2, false, 0},  {"v2_1.kpm", blk21, true, 0},
-        {"v4_0.kpm", blk4, true, 1},   {"v4_01.kpm", blk401, true, 1},
+        {"v1_0.kpm", blk1, true, 0}, {"v2_0.kpm", blk2, false, 0},   {"v2_1.kpm", blk21, true, 0},
+        {"v4_0.kpm", blk4, true, 1}, {"v4_01.kpm", blk401, true, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -216,11 +238,15 @@ TEST_F(ProjectFileRead, ReadsEveryVersionFieldForField)
 // the locale's decimal separator.
 TEST_F(ProjectFileRead, VersionTextSelectsTheBlocks)
 {
-    struct Case { const char* text; char decimal; TBlockId last; };
+    struct Case {
+        const char* text;
+        char decimal;
+        TBlockId last;
+    };
     const Case cases[] = {
-        {"1.0", '.', blk1},   {"1", '.', blk1},     {"0.5", '.', blk1},    {"2", '.', blk2},
-        {"2.05", '.', blk2},  {"2.1", '.', blk21},  {"2.10", '.', blk21},  {"3.99", '.', blk21},
-        {"4", '.', blk4},     {"4.00", '.', blk4},  {"4.01", '.', blk401}, {"4.010", '.', blk401},
+        {"1.0", '.', blk1},    {"1", '.', blk1},      {"0.5", '.', blk1},    {"2", '.', blk2},
+        {"2.05", '.', blk2},   {"2.1", '.', blk21},   {"2.10", '.', blk21},  {"3.99", '.', blk21},
+        {"4", '.', blk4},      {"4.00", '.', blk4},   {"4.01", '.', blk401}, {"4.010", '.', blk401},
         {"4.01", ',', blk401}, {"4,01", ',', blk401}, {"2.1", ',', blk21},
     };
     const Bytes full = Fixture("v4_01.kpm");
@@ -237,9 +263,18 @@ TEST_F(ProjectFileRead, VersionTextSelectsTheBlocks)
 TEST_F(ProjectFileRead, RefusesForeignAndNewerHeaders)
 {
     const Bytes full = Fixture("v4_01.kpm");
-    struct Case { const char* text; char decimal; };
-    for (const Case& c : {Case{"4.02", '.'}, {"5", '.'}, {"999", '.'}, {"4,01", '.'}, {"4.01.", ','}, {"abc", '.'},
-                          {"", '.'}, {"4.01x", '.'}}) {
+    struct Case {
+        const char* text;
+        char decimal;
+    };
+    for (const Case& c : {Case{"4.02", '.'},
+                          {"5", '.'},
+                          {"999", '.'},
+                          {"4,01", '.'},
+                          {"4.01.", ','},
+                          {"abc", '.'},
+                          {"", '.'},
+                          {"4.01x", '.'}}) {
         SetNumberSeparators(c.decimal, c.decimal == '.' ? ',' : '.');
         ExpectRefused(WithVersionText(full, c.text), std::string("version ") + c.text);
     }

@@ -33,7 +33,10 @@ Bytes ReadFile(const fs::path& path)
     return Bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 }
 
-Bytes Fixture(const std::string& name) { return ReadFile(fs::path(PELMARK_TEST_DATA) / "files" / name); }
+Bytes Fixture(const std::string& name)
+{
+    return ReadFile(fs::path(PELMARK_TEST_DATA) / "files" / name);
+}
 
 void WriteFile(const fs::path& path, const Bytes& bytes)
 {
@@ -46,8 +49,11 @@ struct TFiller {
     int Next = 0;
     void Input(const char*, Real& v)
     {
-        static const Real specials[] = {NaN(), -0.0L, std::numeric_limits<Real>::infinity(),
-                                        std::ldexp(1.0L, -16445), 1 + std::ldexp(1.0L, -63),
+        static const Real specials[] = {NaN(),
+                                        -0.0L,
+                                        std::numeric_limits<Real>::infinity(),
+                                        std::ldexp(1.0L, -16445),
+                                        1 + std::ldexp(1.0L, -63),
                                         -std::numeric_limits<Real>::max()};
         ++Next;
         v = Next % 7 == 0 ? specials[(Next / 7) % 6] : Next / 3.0L;
@@ -55,7 +61,10 @@ struct TFiller {
     void Input(const char*, double& v) { v = 40000 + ++Next; }
     void Input(const char*, std::int32_t& v) { v = -1000 * ++Next; }
     void Input(const char*, std::uint8_t& v) { v = static_cast<std::uint8_t>(++Next % 2); }
-    void Input(const char*, std::string& v) { v = "\u00DCn\u00EFc\u00F8d\u00E9 \u20AC " + std::to_string(++Next); }
+    void Input(const char*, std::string& v)
+    {
+        v = "\u00DCn\u00EFc\u00F8d\u00E9 \u20AC " + std::to_string(++Next);
+    }
     void Input(const char*, Bytes& v) { v = Fixture("logo.jpg"); }
     template <class T> void Result(const char*, T&) {}
     template <class S> void Group(const char*, S& s) { s.VisitFields(*this); }
@@ -113,7 +122,7 @@ std::vector<std::pair<std::string, Bytes>> InputsOf(TPMData& r)
 
 // A folder of its own for each test, removed afterwards.
 class ProjectFileWrite : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         std::string pattern = (fs::temp_directory_path() / "pelmark-file-XXXXXX").string();
@@ -176,10 +185,13 @@ TEST_F(ProjectFileWrite, EveryInputSurvivesASaveBitForBit)
 
 TEST_F(ProjectFileWrite, TextsAreStoredInTheCodePageAndCutAt255Bytes)
 {
-    struct Case { std::string text, stored; };
+    struct Case {
+        std::string text, stored;
+    };
     const Case cases[] = {
         {std::string(255, 'x') + "y", std::string(255, 'x')},
-        {std::string(254, 'x') + "\u20AC", std::string(254, 'x') + "\x80"},  // 3 bytes in memory, 1 in the file
+        {std::string(254, 'x') + "\u20AC",
+         std::string(254, 'x') + "\x80"},  // 3 bytes in memory, 1 in the file
         {std::string(300, 'a'), std::string(255, 'a')},
         {"\u4E2D\u00E9", "?\xE9"},
     };
@@ -230,7 +242,8 @@ TEST_F(ProjectFileWrite, FailingFileSaveLeavesTheTargetAndNoTemporaryFile)
     const fs::path target = Dir / "project.kpm";
     const Bytes previous = Fixture("zero_4_01.kpm");
     WriteFile(target, previous);
-    for (std::size_t n : {std::size_t{0}, std::size_t{1}, std::size_t{64}, std::size_t{1500}, std::size_t{2659}}) {
+    for (std::size_t n :
+         {std::size_t{0}, std::size_t{1}, std::size_t{64}, std::size_t{1500}, std::size_t{2659}}) {
         {
             TFileSink sink(target.string());
             TFailingSink failing(sink, n);
@@ -258,7 +271,8 @@ TEST_F(ProjectFileWrite, UncreatableFileRaisesThePlatformErrorWithThePath)
             r.SaveProject(target.string());
             ADD_FAILURE() << "saved into a read-only folder";
         } catch (const EFileError& e) {
-            EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + target.string() + "\". " + std::strerror(EACCES));
+            EXPECT_EQ(std::string(e.what()),
+                      "Cannot create file \"" + target.string() + "\". " + std::strerror(EACCES));
         }
         fs::permissions(Dir, fs::perms::owner_all);
         EXPECT_EQ(ReadFile(target), Fixture("zero_4_01.kpm"));

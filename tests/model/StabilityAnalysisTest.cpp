@@ -31,7 +31,10 @@ TPMData Footing(Real L, Real B, Real T, Real D, Real gc, Real gs)
 }
 
 // L = 8, B = 6, T = 1.5, D = 1 ft, concrete 0.15 kcf, soil 0.11 kcf, no surcharge.
-TPMData ExampleFooting() { return Footing(8, 6, 1.5L, 1, 0.15L, 0.11L); }
+TPMData ExampleFooting()
+{
+    return Footing(8, 6, 1.5L, 1, 0.15L, 0.11L);
+}
 
 // One centred 1.5 x 1.5 ft pedestal, 2 ft tall (above the 1 ft cover), 100 kips dead load.
 TPedestal& AddCentredPedestal(TPMData& r)
@@ -192,16 +195,17 @@ TEST(StabilityAnalysis, PressureCasesFollowTheRoundedEccentricities)
         p.MxD = c.MxD;
         r.StabilityAnalysis();
         const TStabilityData& s = r.Stability;
-        ExpectAll(s, {{"SumPz", &TStabilityData::SumPz, 64},
-                      {"Ex", &TStabilityData::Ex, c.Ex},
-                      {"Ey", &TStabilityData::Ey, c.Ey},
-                      {"P1", &TStabilityData::P1, c.P1},
-                      {"P2", &TStabilityData::P2, c.P2},
-                      {"P3", &TStabilityData::P3, c.P3},
-                      {"P4", &TStabilityData::P4, c.P4},
-                      {"BrgLx", &TStabilityData::BrgLx, c.Length1},
-                      {"BrgLy", &TStabilityData::BrgLy, c.Length2},
-                      {"BearingAreaPct", &TStabilityData::BearingAreaPct, c.AreaPct}},
+        ExpectAll(s,
+                  {{"SumPz", &TStabilityData::SumPz, 64},
+                   {"Ex", &TStabilityData::Ex, c.Ex},
+                   {"Ey", &TStabilityData::Ey, c.Ey},
+                   {"P1", &TStabilityData::P1, c.P1},
+                   {"P2", &TStabilityData::P2, c.P2},
+                   {"P3", &TStabilityData::P3, c.P3},
+                   {"P4", &TStabilityData::P4, c.P4},
+                   {"BrgLx", &TStabilityData::BrgLx, c.Length1},
+                   {"BrgLy", &TStabilityData::BrgLy, c.Length2},
+                   {"BearingAreaPct", &TStabilityData::BearingAreaPct, c.AreaPct}},
                   1e-12);
     }
 }
@@ -216,11 +220,12 @@ TEST(StabilityAnalysis, KernSumOfExactlyOneIsFullContact)
     p.MxD = -32;
     r.StabilityAnalysis();
     const double n = 64.0 / 36;
-    ExpectAll(r.Stability, {{"P1", &TStabilityData::P1, n},
-                            {"P2", &TStabilityData::P2, 2 * n},
-                            {"P3", &TStabilityData::P3, n},
-                            {"P4", &TStabilityData::P4, 0},
-                            {"BearingAreaPct", &TStabilityData::BearingAreaPct, 100}},
+    ExpectAll(r.Stability,
+              {{"P1", &TStabilityData::P1, n},
+               {"P2", &TStabilityData::P2, 2 * n},
+               {"P3", &TStabilityData::P3, n},
+               {"P4", &TStabilityData::P4, 0},
+               {"BearingAreaPct", &TStabilityData::BearingAreaPct, 100}},
               1e-12);
     EXPECT_EQ(r.Stability.BiaxialCase, 0);
 }
@@ -240,7 +245,8 @@ TEST(StabilityAnalysis, ResultantOutsideTheFootingHasNoPressureButKeepsItsFactor
         p.HxW = 1;
         ASSERT_NO_THROW(r.StabilityAnalysis());
         const TStabilityData& s = r.Stability;
-        for (Real v : {s.P1, s.P2, s.P3, s.P4, s.BrgLx, s.BrgLy, s.BearingAreaPct, s.DistX, s.DistY, s.QGross, s.QNet})
+        for (Real v :
+             {s.P1, s.P2, s.P3, s.P4, s.BrgLx, s.BrgLy, s.BearingAreaPct, s.DistX, s.DistY, s.QGross, s.QNet})
             EXPECT_TRUE(IsNaN(v)) << static_cast<double>(c.MyD);
         EXPECT_FALSE(IsNaN(s.FSSlidingX));
         EXPECT_FALSE(IsNaN(s.FSOverturningY));
@@ -260,15 +266,16 @@ TEST(StabilityAnalysis, UpliftAndSurchargeSums)
     p.PzL = -30;
     p.PzW = 20;
     r.StabilityAnalysis();
-    ExpectAll(r.Stability, {{"SurchargeLoad", &TStabilityData::SurchargeLoad, 24},
-                            {"SumPz", &TStabilityData::SumPz, 150.5075},
-                            {"SumPzDownLoads", &TStabilityData::SumPzDownLoads, -100},
-                            {"SumPzWindUp", &TStabilityData::SumPzWindUp, 20},
-                            {"SumPzDown", &TStabilityData::SumPzDown, 116.5075},
-                            {"SumPzUplift", &TStabilityData::SumPzUplift, 20},
-                            {"FSUplift", &TStabilityData::FSUplift, 5.825375},
-                            // Friction leaves the surcharge out: (150.5075 - 24) x 0.5, negative.
-                            {"FrictX", &TStabilityData::FrictX, -63.25375}},
+    ExpectAll(r.Stability,
+              {{"SurchargeLoad", &TStabilityData::SurchargeLoad, 24},
+               {"SumPz", &TStabilityData::SumPz, 150.5075},
+               {"SumPzDownLoads", &TStabilityData::SumPzDownLoads, -100},
+               {"SumPzWindUp", &TStabilityData::SumPzWindUp, 20},
+               {"SumPzDown", &TStabilityData::SumPzDown, 116.5075},
+               {"SumPzUplift", &TStabilityData::SumPzUplift, 20},
+               {"FSUplift", &TStabilityData::FSUplift, 5.825375},
+               // Friction leaves the surcharge out: (150.5075 - 24) x 0.5, negative.
+               {"FrictX", &TStabilityData::FrictX, -63.25375}},
               1e-9);
     EXPECT_EQ(r.Stability.Pedestals[0].PzWUp, 20);
     EXPECT_EQ(r.Stability.Pedestals[0].PzWDown, 0);

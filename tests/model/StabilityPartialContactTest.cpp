@@ -33,7 +33,8 @@ struct TIntegral {
 TIntegral IntegratePressure(const TStabilityData& s)
 {
     const double L = static_cast<double>(s.StabL), B = static_cast<double>(s.StabB);
-    const double p1 = static_cast<double>(s.P1), p2 = static_cast<double>(s.P2), p3 = static_cast<double>(s.P3);
+    const double p1 = static_cast<double>(s.P1), p2 = static_cast<double>(s.P2),
+                 p3 = static_cast<double>(s.P3);
     // P1 (+x, -y), P2 (+x, +y), P3 (-x, +y).
     const double slopeX = (p2 - p3) / L, slopeY = (p2 - p1) / B;
     const int n = 600;

@@ -31,21 +31,27 @@ struct Ref {
     LD downLoads, windUp, down, uplift, fsU;
     int biaxial = 0, step = 0;
     LD kern = NAN;
-    LD distX = NAN, distY = NAN, l1 = NAN, l2 = NAN, pct = NAN, p[4] = {NAN, NAN, NAN, NAN}, qg = NAN, qn = NAN;
+    LD distX = NAN, distY = NAN, l1 = NAN, l2 = NAN, pct = NAN, p[4] = {NAN, NAN, NAN, NAN}, qg = NAN,
+       qn = NAN;
     LD iterX[30], iterY[30], iterQ[30];
 };
 
-Ref Reference(LD L, LD B, LD T, LD D, LD gc, LD gs, LD Kp, LD u, LD q, LD refX, LD refY, const std::vector<Ped>& peds)
+Ref Reference(LD L, LD B, LD T, LD D, LD gc, LD gs, LD Kp, LD u, LD q, LD refX, LD refY,
+              const std::vector<Ped>& peds)
 {
     Ref o{};
-    for (auto& v : o.iterX) v = NAN;
-    for (auto& v : o.iterY) v = NAN;
-    for (auto& v : o.iterQ) v = NAN;
+    for (auto& v : o.iterX)
+        v = NAN;
+    for (auto& v : o.iterY)
+        v = NAN;
+    for (auto& v : o.iterQ)
+        v = NAN;
     std::vector<LD> weight;
     LD fz = 0, mx = 0, my = 0, wp = 0;
     for (const Ped& p : peds) {
         const LD a = p.h + T;
-        const LD w = p.h <= D ? p.lx * p.ly * p.h * (gc - gs) : p.lx * p.ly * ((gc - gs) * D + (p.h - D) * gc);
+        const LD w =
+            p.h <= D ? p.lx * p.ly * p.h * (gc - gs) : p.lx * p.ly * ((gc - gs) * D + (p.h - D) * gc);
         weight.push_back(w);
         const LD f = w - (p.pd + p.pl + p.pw);
         wp += w;
@@ -82,11 +88,13 @@ Ref Reference(LD L, LD B, LD T, LD D, LD gc, LD gs, LD Kp, LD u, LD q, LD refX, 
     const LD fsw = L * B * T * gc + L * B * D * gs;
     o.mrxFS = fsw * B / 2;
     o.mrx += o.mrxFS;
-    if (wy == 0 && wz <= 0 && o.ey == 0) o.mox = 0;
+    if (wy == 0 && wz <= 0 && o.ey == 0)
+        o.mox = 0;
     o.fsx = fabsl(o.mox) > 1e-16L ? fabsl(o.mrx / o.mox) : NAN;
     o.mryFS = fsw * L / 2;
     o.mry += o.mryFS;
-    if (wx == 0 && wz <= 0 && o.ex == 0) o.moy = 0;
+    if (wx == 0 && wz <= 0 && o.ex == 0)
+        o.moy = 0;
     o.fsy = fabsl(o.moy) > 1e-16L ? fabsl(o.mry / o.moy) : NAN;
 
     LD live = 0;
@@ -113,7 +121,8 @@ Ref Reference(LD L, LD B, LD T, LD D, LD gc, LD gs, LD Kp, LD u, LD q, LD refX, 
     // Soil pressure.
     const LD ex = o.ex, ey = o.ey, N = o.pz / (L * B);
     if (fabsl(ex) >= L / 2 || fabsl(ey) >= B / 2) {
-        if (ex != 0 && ey != 0) o.kern = fabsl(6 * ey / B) + fabsl(6 * ex / L);
+        if (ex != 0 && ey != 0)
+            o.kern = fabsl(6 * ey / B) + fabsl(6 * ex / L);
         return o;
     }
     if (ex == 0 && ey == 0) {
@@ -154,13 +163,18 @@ Ref Reference(LD L, LD B, LD T, LD D, LD gc, LD gs, LD Kp, LD u, LD q, LD refX, 
                 const LD A0 = (1 - powl(b, 2) - powl(a, 2)) * X * Y / 2;
                 const LD Sx = powl(Y, 2) * X * (1 - powl(b, 3) - powl(a, 3) - 3 * powl(a, 2) * B / Y) / 6;
                 const LD Sy = powl(X, 2) * Y * (1 - powl(b, 3) - powl(a, 3) - 3 * powl(b, 2) * L / X) / 6;
-                const LD Ixx = (1 - powl(b, 4) - powl(a, 4) - 2 * powl(a, 2) * B * (2 * Y + B) / powl(Y, 2)) * powl(Y, 3) * X / 12;
-                const LD Iyy = (1 - powl(b, 4) - powl(a, 4) - 2 * powl(b, 2) * L * (2 * X + L) / powl(X, 2)) * powl(X, 3) * Y / 12;
-                const LD Ixy = powl(X, 2) * powl(Y, 2) * (1 - powl(b, 4) - powl(a, 4) - 4 * powl(b, 3) * L / X - 4 * powl(a, 3) * B / Y) / 24;
+                const LD Ixx = (1 - powl(b, 4) - powl(a, 4) - 2 * powl(a, 2) * B * (2 * Y + B) / powl(Y, 2)) *
+                               powl(Y, 3) * X / 12;
+                const LD Iyy = (1 - powl(b, 4) - powl(a, 4) - 2 * powl(b, 2) * L * (2 * X + L) / powl(X, 2)) *
+                               powl(X, 3) * Y / 12;
+                const LD Ixy =
+                    powl(X, 2) * powl(Y, 2) *
+                    (1 - powl(b, 4) - powl(a, 4) - 4 * powl(b, 3) * L / X - 4 * powl(a, 3) * B / Y) / 24;
                 const LD ux = L / 2 - fabsl(ex), uy = B / 2 - fabsl(ey);
                 const LD c1 = Ixy - uy * Sy, c2 = Ixy - ux * Sx, c3 = Ixx - uy * Sx, c4 = Iyy - ux * Sy;
                 const LD c5 = Sx - uy * A0, c6 = Sy - ux * A0;
-                const LD Xn = (c1 * c2 - c3 * c4) / (c2 * c5 - c3 * c6), Yn = (c1 * c2 - c3 * c4) / (c1 * c6 - c4 * c5);
+                const LD Xn = (c1 * c2 - c3 * c4) / (c2 * c5 - c3 * c6),
+                         Yn = (c1 * c2 - c3 * c4) / (c1 * c6 - c4 * c5);
                 o.iterX[i - 1] = Xn;
                 o.iterY[i - 1] = Yn;
                 if (truncl(Yn * 10000) == truncl(Y * 10000) && truncl(Xn * 10000) == truncl(X * 10000)) {
@@ -177,19 +191,25 @@ Ref Reference(LD L, LD B, LD T, LD D, LD gc, LD gs, LD Kp, LD u, LD q, LD refX, 
             if (o.step == 0)
                 return o;
             const LD qmax = pick[0], q0B = pick[1], qLB = pick[2], qL0 = pick[3];
-            if (ex > 0 && ey > 0) o.p[0] = q0B, o.p[1] = qmax, o.p[2] = qL0, o.p[3] = qLB;
-            if (ex < 0 && ey > 0) o.p[0] = qLB, o.p[1] = qL0, o.p[2] = qmax, o.p[3] = q0B;
-            if (ex < 0 && ey < 0) o.p[0] = qL0, o.p[1] = qLB, o.p[2] = q0B, o.p[3] = qmax;
-            if (ex > 0 && ey < 0) o.p[0] = qmax, o.p[1] = q0B, o.p[2] = qLB, o.p[3] = qL0;
+            if (ex > 0 && ey > 0)
+                o.p[0] = q0B, o.p[1] = qmax, o.p[2] = qL0, o.p[3] = qLB;
+            if (ex < 0 && ey > 0)
+                o.p[0] = qLB, o.p[1] = qL0, o.p[2] = qmax, o.p[3] = q0B;
+            if (ex < 0 && ey < 0)
+                o.p[0] = qL0, o.p[1] = qLB, o.p[2] = q0B, o.p[3] = qmax;
+            if (ex > 0 && ey < 0)
+                o.p[0] = qmax, o.p[1] = q0B, o.p[2] = qLB, o.p[3] = qL0;
             X = pick[4], Y = pick[5];
             o.distX = X, o.distY = Y;
             if (X > L && Y > B) {
                 o.biaxial = 1, o.l1 = X * (Y - B) / Y, o.l2 = Y * (X - L) / X;
                 o.pct = (L * B - (L - o.l1) * (B - o.l2) / 2) / (L * B) * 100;
             } else if (X > L) {
-                o.biaxial = 2, o.l1 = Y * (X - L) / X, o.l2 = Y, o.pct = (o.l1 + o.l2) * L / 2 / (L * B) * 100;
+                o.biaxial = 2, o.l1 = Y * (X - L) / X, o.l2 = Y,
+                o.pct = (o.l1 + o.l2) * L / 2 / (L * B) * 100;
             } else if (Y > B) {
-                o.biaxial = 3, o.l1 = X * (Y - B) / Y, o.l2 = X, o.pct = (o.l1 + o.l2) * B / 2 / (L * B) * 100;
+                o.biaxial = 3, o.l1 = X * (Y - B) / Y, o.l2 = X,
+                o.pct = (o.l1 + o.l2) * B / 2 / (L * B) * 100;
             } else {
                 o.biaxial = 4, o.l1 = X, o.l2 = Y, o.pct = X * Y / 2 / (L * B) * 100;
             }
@@ -221,14 +241,17 @@ struct Checker {
 TEST(StabilityReference, AgreesWithTheFormulasOverRandomInputs)
 {
     std::mt19937 random(11);
-    auto uniform = [&](LD lo, LD hi) { return lo + (hi - lo) * std::uniform_real_distribution<double>(0, 1)(random); };
+    auto uniform = [&](LD lo, LD hi) {
+        return lo + (hi - lo) * std::uniform_real_distribution<double>(0, 1)(random);
+    };
     auto maybe = [&](LD lo, LD hi) { return random() % 3 == 0 ? 0 : uniform(lo, hi); };
     int byCase[8] = {};  // uniform, x, y, full, partial 1-4 share one slot each below
     for (int trial = 0; trial < 3000; ++trial) {
         const bool si = trial % 2 == 1;
         const LD f = si ? 4.45L : 1;  // kN per kip, roughly, for realistic SI loads
         const LD L = uniform(2, 20), B = uniform(2, 20), T = uniform(0.5L, 3), D = uniform(0, 3);
-        const LD gc = si ? uniform(22, 25) : uniform(0.14L, 0.16L), gs = si ? uniform(15, 20) : uniform(0.09L, 0.13L);
+        const LD gc = si ? uniform(22, 25) : uniform(0.14L, 0.16L),
+                 gs = si ? uniform(15, 20) : uniform(0.09L, 0.13L);
         const LD Kp = uniform(0, 4), u = uniform(0.2L, 0.6L), q = maybe(0, si ? 20 : 0.5L);
         const LD refX = random() % 5 == 0 ? uniform(-1, 1) : 0, refY = random() % 5 == 0 ? uniform(-1, 1) : 0;
         const int n = static_cast<int>(random() % 5);
@@ -243,8 +266,10 @@ TEST(StabilityReference, AgreesWithTheFormulasOverRandomInputs)
             p.pd = -uniform(0, 200) * f, p.pl = -maybe(0, 100) * f, p.pw = maybe(-50, 50) * f;
             p.hxd = maybe(-20, 20) * f, p.hxl = maybe(-20, 20) * f, p.hxw = maybe(-20, 20) * f;
             p.hyd = maybe(-20, 20) * f, p.hyl = maybe(-20, 20) * f, p.hyw = maybe(-20, 20) * f;
-            p.mxd = maybe(-1, 1) * momentScale, p.mxl = maybe(-1, 1) * momentScale, p.mxw = maybe(-1, 1) * momentScale;
-            p.myd = maybe(-1, 1) * momentScale, p.myl = maybe(-1, 1) * momentScale, p.myw = maybe(-1, 1) * momentScale;
+            p.mxd = maybe(-1, 1) * momentScale, p.mxl = maybe(-1, 1) * momentScale,
+            p.mxw = maybe(-1, 1) * momentScale;
+            p.myd = maybe(-1, 1) * momentScale, p.myl = maybe(-1, 1) * momentScale,
+            p.myw = maybe(-1, 1) * momentScale;
             if (alongXOnly)
                 p.y = refY, p.hyd = p.hyl = p.hyw = p.mxd = p.mxl = p.mxw = 0;
             if (alongYOnly)
@@ -261,7 +286,8 @@ TEST(StabilityReference, AgreesWithTheFormulasOverRandomInputs)
         for (int k = 0; k < n; ++k) {
             const Ped& p = peds[k];
             TPedestal& t = s.Pedestals[k];
-            t.Xp = p.x, t.Yp = p.y, t.Lpx = p.lx, t.Lpy = p.ly, t.H = p.h, t.PzD = p.pd, t.PzL = p.pl, t.PzW = p.pw;
+            t.Xp = p.x, t.Yp = p.y, t.Lpx = p.lx, t.Lpy = p.ly, t.H = p.h, t.PzD = p.pd, t.PzL = p.pl,
+            t.PzW = p.pw;
             t.HxD = p.hxd, t.HxL = p.hxl, t.HxW = p.hxw, t.HyD = p.hyd, t.HyL = p.hyl, t.HyW = p.hyw;
             t.MxD = p.mxd, t.MxL = p.mxl, t.MxW = p.mxw, t.MyD = p.myd, t.MyL = p.myl, t.MyW = p.myw;
         }
@@ -319,7 +345,8 @@ TEST(StabilityReference, AgreesWithTheFormulasOverRandomInputs)
         check.conditioning = 1;
         for (int i = 0; i < 30; ++i)
             if (!std::isnan(e.iterX[i]))
-                check.conditioning = std::max(check.conditioning, fabsl(e.iterX[i] / L) + fabsl(e.iterY[i] / B));
+                check.conditioning =
+                    std::max(check.conditioning, fabsl(e.iterX[i] / L) + fabsl(e.iterY[i] / B));
         for (int i = 0; i < 30; ++i) {
             check("Xnew", s.Iterations[i].Xnew, e.iterX[i]);
             check("Ynew", s.Iterations[i].Ynew, e.iterY[i]);
@@ -327,8 +354,10 @@ TEST(StabilityReference, AgreesWithTheFormulasOverRandomInputs)
         }
         if (HasFailure())
             break;
-        const int slot = e.biaxial > 0 ? 3 + e.biaxial
-                         : std::isnan(e.kern) ? (e.ex == 0 && e.ey == 0 ? 0 : e.ey == 0 ? 1 : 2)
+        const int slot = e.biaxial > 0        ? 3 + e.biaxial
+                         : std::isnan(e.kern) ? (e.ex == 0 && e.ey == 0 ? 0
+                                                 : e.ey == 0            ? 1
+                                                                        : 2)
                                               : 3;
         ++byCase[slot];
     }

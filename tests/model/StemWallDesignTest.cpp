@@ -48,7 +48,9 @@ TEST_F(ContinuousDesignTest, DemandsUtilisationsAndDeflectionsOfEachCombination)
     //   1: 0.001 * 0.6 WF * (12 * 3.75)^2 * 12 * (18 - 3.75) / (6 Ec Ie) = 0.0083648 in
     //   2: 0.001 * 0.6 * 120 * 36^2 * 12 * 15 / (6 Ec Ie) = 0.0050036 in
     //   3: 0.001 * WF * 45^2 * 12 * 14.25 / (6 Ec Ie) = 0.0139413 in
-    struct Case { Real mu, pu, phiMn, momentUtil, shearUtil, deflection; };
+    struct Case {
+        Real mu, pu, phiMn, momentUtil, shearUtil, deflection;
+    };
     const Case cases[] = {
         {1611.5284944L, 2180, 5746.75794L, 28.0423938L, 3.13351573L, 0.00836475893L},
         {1485, 2180, 5746.75794L, 25.8406568L, 2.94147299L, 0.00500363088L},
@@ -74,9 +76,11 @@ TEST_F(ContinuousDesignTest, DemandsUtilisationsAndDeflectionsOfEachCombination)
 
 TEST(GoverningUtilization, IsTheLargestAndUndefinedWhenAnyCombinationIs)
 {
-    struct Case { Real wind, seismic, general, governing; };
+    struct Case {
+        Real wind, seismic, general, governing;
+    };
     const Case cases[] = {
-        {10, 20, 30, 30}, {30, 20, 10, 30}, {10, 30, 20, 30}, {20, 20, 20, 20},
+        {10, 20, 30, 30},       {30, 20, 10, 30},       {10, 30, 20, 30},       {20, 20, 20, 20},
         {10, NaN(), 30, NaN()}, {NaN(), 20, 30, NaN()}, {10, 20, NaN(), NaN()},
     };
     for (const Case& c : cases) {
@@ -90,7 +94,10 @@ TEST(GoverningUtilization, IsTheLargestAndUndefinedWhenAnyCombinationIs)
 
 TEST_F(ContinuousDesignTest, UtilisationChecksFailAtTheLimitAndWhenUndefined)
 {
-    struct Case { Real util; bool passes; };
+    struct Case {
+        Real util;
+        bool passes;
+    };
     for (Case c : {Case{99.98L, true}, {99.99L, false}, {150, false}, {NaN(), false}}) {
         r.Continuous.StemWall.MomentUtilization = c.util;
         r.Continuous.StemWall.ShearUtilization = c.util;
@@ -117,10 +124,14 @@ TEST_F(ContinuousDesignTest, FootingFlexureAndTheConservativeFootingMoment)
 
 TEST_F(ContinuousDesignTest, FootingChecksAtTheirLimits)
 {
-    struct Case { Real phiMn, mu, rho; bool momentPasses, ratioPasses; };
+    struct Case {
+        Real phiMn, mu, rho;
+        bool momentPasses, ratioPasses;
+    };
     const Case cases[] = {
-        {1000, 999, 0.5L, true, true},    {1000, 1000, 0.18L, false, false}, {-1000, 999, -0.5L, true, true},
-        {1000, -1001, 1.15L, false, false}, {NaN(), 1, NaN(), false, false}, {1000, 0, 1.14L, true, true},
+        {1000, 999, 0.5L, true, true},   {1000, 1000, 0.18L, false, false},
+        {-1000, 999, -0.5L, true, true}, {1000, -1001, 1.15L, false, false},
+        {NaN(), 1, NaN(), false, false}, {1000, 0, 1.14L, true, true},
     };
     for (const Case& c : cases) {
         r.Continuous.Footing.PhiMnFoot = c.phiMn;

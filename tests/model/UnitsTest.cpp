@@ -8,7 +8,7 @@ namespace {
 
 // Each test starts in English with the point as decimal separator and restores that.
 class UnitsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         SetNumberSeparators('.', ',');
@@ -47,10 +47,12 @@ TEST_F(UnitsTest, TablesDifferOnlyAtCohesionAndUnitWeight)
 
 TEST_F(UnitsTest, DecimalsByTag)
 {
-    struct Case { int tag, decimals; };
-    for (Case c : {Case{11, 0}, {29, 0}, {74, 0}, {38, 0}, {17, 0}, {28, 1}, {42, 1}, {75, 1}, {4, 1}, {6, 1},
-                   {8, 1}, {23, 3}, {26, 3}, {41, 3}, {77, 3}, {40, 4}, {1, 2}, {7, 2}, {10, 2}, {27, 2},
-                   {73, 2}, {76, 2}, {0, 2}, {78, 2}})
+    struct Case {
+        int tag, decimals;
+    };
+    for (Case c : {Case{11, 0}, {29, 0}, {74, 0}, {38, 0}, {17, 0}, {28, 1}, {42, 1}, {75, 1},
+                   {4, 1},      {6, 1},  {8, 1},  {23, 3}, {26, 3}, {41, 3}, {77, 3}, {40, 4},
+                   {1, 2},      {7, 2},  {10, 2}, {27, 2}, {73, 2}, {76, 2}, {0, 2},  {78, 2}})
         EXPECT_EQ(InputDecimals(c.tag), c.decimals) << "tag " << c.tag;
 }
 
@@ -59,9 +61,9 @@ TEST_F(UnitsTest, FormatInputClampsTheTextOnly)
     EXPECT_EQ(FormatInput(115, 6), "115.0");
     EXPECT_EQ(FormatInput(2.5, 1), "2.50");
     EXPECT_EQ(FormatInput(NaN(), 6), "N.A.");
-    EXPECT_EQ(FormatInput(1.23456, 0), "1.23");   // no entry: 2 decimals, no clamping
+    EXPECT_EQ(FormatInput(1.23456, 0), "1.23");  // no entry: 2 decimals, no clamping
     EXPECT_EQ(FormatInput(1.23456, 99), "1.23");
-    EXPECT_EQ(FormatInput(-0.001, 1), "0.00");    // no "-0.00"
+    EXPECT_EQ(FormatInput(-0.001, 1), "0.00");  // no "-0.00"
     EXPECT_EQ(FormatInput(1234567.5, 40), "1234567.5000");
     ActivateInputLimits(usSI);
     EXPECT_EQ(FormatInput(115, 6), "25.0");

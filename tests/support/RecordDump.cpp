@@ -8,7 +8,7 @@
 namespace {
 
 class TDumper {
-public:
+  public:
     TFieldDump Fields;
 
     template <class T> void Input(const char* name, T& field) { Visit(name, field); }
@@ -30,12 +30,15 @@ public:
         Prefix_ = saved;
     }
 
-private:
+  private:
     template <class T> void Visit(const char* name, T& field)
     {
         if constexpr (std::is_same_v<T, Real>) {
             Fields.emplace_back(Join(name), field);
-        } else if constexpr (requires { std::tuple_size<T>::value; typename T::value_type; }) {
+        } else if constexpr (requires {
+                                 std::tuple_size<T>::value;
+                                 typename T::value_type;
+                             }) {
             if constexpr (std::is_same_v<typename T::value_type, Real>)
                 for (std::size_t i = 0; i < field.size(); ++i)
                     Fields.emplace_back(Join(name) + "[" + std::to_string(i) + "]", field[i]);

@@ -15,7 +15,7 @@
 namespace {
 
 class TModalTest : public TWindowTest {
-protected:
+  protected:
     void SetUp() override
     {
         TWindowTest::SetUp();

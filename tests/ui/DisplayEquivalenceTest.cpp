@@ -29,17 +29,20 @@ std::vector<std::string> Differences(TfrmPMMain& window)
                 found.push_back("no panel " + section.Name);
                 continue;
             }
-            differ(section.Name + " visible", panel->isHidden() ? "no" : "yes", section.Visible ? "yes" : "no");
+            differ(section.Name + " visible", panel->isHidden() ? "no" : "yes",
+                   section.Visible ? "yes" : "no");
             for (const TDisplayRow& row : section.Rows) {
                 if (!row.Control.empty())
                     if (auto* label = window.findChild<QLabel*>(QString::fromStdString(row.Control)))
-                        differ(row.Control + " visible", label->isHidden() ? "no" : "yes", row.Visible ? "yes" : "no");
+                        differ(row.Control + " visible", label->isHidden() ? "no" : "yes",
+                               row.Visible ? "yes" : "no");
                 for (const TDisplayCell& cell : row.Cells) {
                     QObject* control = window.findChild<QObject*>(QString::fromStdString(cell.Control));
                     if (auto* edit = qobject_cast<TNumericEdit*>(control)) {
                         differ(cell.Control, edit->text().toStdString(), cell.Text);
                         const QString iconName = edit->property("icon").toString();
-                        if (auto* icon = iconName.isEmpty() ? nullptr : window.findChild<TCheckIconLabel*>(iconName))
+                        if (auto* icon =
+                                iconName.isEmpty() ? nullptr : window.findChild<TCheckIconLabel*>(iconName))
                             differ(cell.Control + " icon", icon->Tag() == ciFail ? "fail" : "pass",
                                    cell.Verdict == TVerdict::Fail ? "fail" : "pass");
                         else
@@ -74,8 +77,8 @@ TEST_F(TDisplayEquivalenceTest, ExamplesAndStoredFilesShowTheDisplayModel)
     const std::string bin = PELMARK_BIN_DIR, data = PELMARK_TEST_DATA;
     for (const std::string& path :
          {bin + "/Example English Units.kpm", bin + "/Example SI Units.kpm", data + "/files/v1_0.kpm",
-          data + "/files/v2_0.kpm", data + "/files/v2_1.kpm", data + "/files/v4_0.kpm", data + "/files/v4_01.kpm",
-          data + "/files/zero_4_01.kpm"}) {
+          data + "/files/v2_0.kpm", data + "/files/v2_1.kpm", data + "/files/v4_0.kpm",
+          data + "/files/v4_01.kpm", data + "/files/zero_4_01.kpm"}) {
         W().Guarded([&] { W().OpenProject(QString::fromStdString(path)); });
         // A file whose computation fails keeps the previous results on show, by design.
         if (!Platform_.Messages.empty()) {

@@ -35,7 +35,9 @@ TEST_P(TTypedValueTest, IsClampedRoundedAndStored)
     Choose("ComboBox2", c.Shape);
     Type(c.Control, c.Typed);
     EXPECT_EQ(Edit(c.Control)->text().toStdString(), c.Shown);
-    const Real stored = std::string(c.Control) == "Edit1" ? D().B : std::string(c.Control) == "Edit8" ? D().FS : D().Dw;
+    const Real stored = std::string(c.Control) == "Edit1"   ? D().B
+                        : std::string(c.Control) == "Edit8" ? D().FS
+                                                            : D().Dw;
     EXPECT_NEAR(static_cast<double>(stored), static_cast<double>(c.Stored), 1e-12);
 }
 
@@ -49,11 +51,12 @@ TEST(NumericKeyFilter, TakesDigitsMinusBackspaceAndOneSeparator)
         const char* Text;
         bool Accepted;
     } cases[] = {
-        {'7', "12", true},  {'-', "12", true},  {'\b', "12", true}, {'.', "12", true},
+        {'7', "12", true},   {'-', "12", true},  {'\b', "12", true}, {'.', "12", true},
         {'.', "1.2", false}, {'a', "12", false}, {',', "12", false}, {QChar(0x16), "12", false},  // Ctrl+V
     };
     for (const auto& c : cases)
-        EXPECT_EQ(TNumericEdit::AcceptsKey(c.Key, c.Text), c.Accepted) << int(c.Key.unicode()) << " in " << c.Text;
+        EXPECT_EQ(TNumericEdit::AcceptsKey(c.Key, c.Text), c.Accepted)
+            << int(c.Key.unicode()) << " in " << c.Text;
 }
 
 TEST_F(TWindowTest, TypedKeysPassTheFilter)
@@ -86,7 +89,7 @@ TEST_F(TWindowTest, RebarFamilyFollowsTheUnits)
     EXPECT_EQ(D().Square.RebarFamily, 1);
     EXPECT_EQ(List("ComboBox4")->itemText(0), "6M");
     EXPECT_EQ(List("ComboBox11")->count(), 12);  // 6M to 50M
-    Choose("ComboBox3", 2);  // SI keeps Canadian
+    Choose("ComboBox3", 2);                      // SI keeps Canadian
     EXPECT_EQ(List("ComboBox3")->currentText(), "Canadian");
     EXPECT_EQ(List("ComboBox7")->count(), 8);  // 10M to 55M
     Choose("ComboBox1", 0);

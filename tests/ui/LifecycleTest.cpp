@@ -63,7 +63,7 @@ TEST_F(TWindowTest, StartsAsANewProject)
 }
 
 class TPedestalsTest : public ::testing::Test {
-protected:
+  protected:
     // Runs the dialog on the record: set the count, type into edits of pedestal #1, confirm.
     void Confirm(int count, std::initializer_list<std::pair<int, const char*>> typed)
     {

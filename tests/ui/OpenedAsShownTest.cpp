@@ -13,7 +13,7 @@ namespace {
 
 // Collects every field of a record as (path, bytes), NaN payloads made equal.
 class TFieldDump {
-public:
+  public:
     std::vector<std::pair<std::string, std::string>> Fields;
 
     template <class T> void Input(const char* name, T& field) { Add(name, field); }
@@ -35,7 +35,7 @@ public:
         Prefix_ = saved;
     }
 
-private:
+  private:
     static std::string Text(Real v)
     {
         if (IsNaN(v))
@@ -57,7 +57,10 @@ private:
             return all;
         }
     }
-    template <class T> void Add(const char* name, T& field) { Fields.emplace_back(Prefix_ + name, Text(field)); }
+    template <class T> void Add(const char* name, T& field)
+    {
+        Fields.emplace_back(Prefix_ + name, Text(field));
+    }
     std::string Prefix_;
 };
 
@@ -92,7 +95,8 @@ TEST_P(TOpenedAsShownTest, WindowAndBatchToolHoldTheSameRecord)
         if (window[i].first == "Date")
             continue;
         if (window[i] != batch[i] && ++differences <= 20)
-            ADD_FAILURE() << window[i].first << ": window " << window[i].second << ", show " << batch[i].second;
+            ADD_FAILURE() << window[i].first << ": window " << window[i].second << ", show "
+                          << batch[i].second;
     }
     EXPECT_EQ(differences, 0);
 }

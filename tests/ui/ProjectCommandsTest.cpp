@@ -2,8 +2,8 @@
 // buttons; failing reads and writes.
 #include <QLabel>
 #include <QMenu>
-#include <QToolBar>
 #include <QPushButton>
+#include <QToolBar>
 #include <QWindow>
 
 #include "ProjectFixture.h"
@@ -55,9 +55,15 @@ TEST_P(TSavePromptTest, AnswerDecidesWhetherTheCommandGoesOn)
 
     bool closed = false;
     switch (c.Command) {
-    case TCommand::New: Run("FileNew"); break;
-    case TCommand::Open: Run("FileOpen"); break;
-    case TCommand::Close: closed = W().close(); break;
+    case TCommand::New:
+        Run("FileNew");
+        break;
+    case TCommand::Open:
+        Run("FileOpen");
+        break;
+    case TCommand::Close:
+        closed = W().close();
+        break;
     }
 
     EXPECT_EQ(MessageTexts(), QStringList{kPrompt});
@@ -142,7 +148,8 @@ TEST_F(TProjectTest, ForeignFileIsRefusedAndTheShownValuesStay)
     Run("FileSaveAs");
     Type("Edit1", "7.25");
     Platform_.MessageAnswers.enqueue(mbNo);
-    Platform_.FileAnswers.enqueue(WriteBytes("foreign.kpm", QByteArray("\x0bOther thing", 12).append(200, '\0')));
+    Platform_.FileAnswers.enqueue(
+        WriteBytes("foreign.kpm", QByteArray("\x0bOther thing", 12).append(200, '\0')));
     Run("FileOpen");
 
     EXPECT_EQ(MessageTexts(), (QStringList{kPrompt, "Wrong file format"}));
@@ -186,7 +193,8 @@ TEST_F(TProjectTest, FailedSaveKeepsTheProjectModifiedAndThePreviousFile)
     Run("FileSave");
     ASSERT_EQ(Platform_.Messages.size(), 1);
     EXPECT_EQ(Platform_.Messages[0].Kind, TMsgKind::Error);
-    EXPECT_TRUE(Platform_.Messages[0].Text.startsWith("Cannot create file")) << Platform_.Messages[0].Text.toStdString();
+    EXPECT_TRUE(Platform_.Messages[0].Text.startsWith("Cannot create file"))
+        << Platform_.Messages[0].Text.toStdString();
     EXPECT_TRUE(W().Modified());
     EXPECT_TRUE(W().FileName().isEmpty());
     EXPECT_EQ(W().Caption(), "Korvane Pelmark");
@@ -308,22 +316,19 @@ struct TCommandCase {
 };
 
 const TCommandCase kCommandCases[] = {
-    {"FileNew", "&New", "Ctrl+N", "New project"},
-    {"FileOpen", "&Open", "Ctrl+O", "Open saved project"},
-    {"FileSave", "&Save", "Ctrl+S", "Save project"},
-    {"FileSaveAs", "Save &As...", "", "Save project as"},
-    {"FilePrint", "&Print", "Ctrl+P", "Print project"},
-    {"FileExit", "E&xit", "", "Exit application"},
-    {"HelpAbout", "&About", "", "About Pelmark"},
-    {"HelpWebsite", "&Website", "", "Go to website"},
+    {"FileNew", "&New", "Ctrl+N", "New project"},       {"FileOpen", "&Open", "Ctrl+O", "Open saved project"},
+    {"FileSave", "&Save", "Ctrl+S", "Save project"},    {"FileSaveAs", "Save &As...", "", "Save project as"},
+    {"FilePrint", "&Print", "Ctrl+P", "Print project"}, {"FileExit", "E&xit", "", "Exit application"},
+    {"HelpAbout", "&About", "", "About Pelmark"},       {"HelpWebsite", "&Website", "", "Go to website"},
 };
 
 QStringList Names(const QList<QAction*>& actions)
 {
     QStringList names;
     for (QAction* action : actions)
-        names << (action->isSeparator() ? QString("-") : action->menu() ? action->menu()->objectName()
-                                                                          : action->objectName());
+        names << (action->isSeparator() ? QString("-")
+                  : action->menu()      ? action->menu()->objectName()
+                                        : action->objectName());
     return names;
 }
 
@@ -340,8 +345,8 @@ TEST_F(TWindowTest, MenusAndToolbarCarryTheCommands)
     auto* help = W().findChild<QMenu*>("mnuHelp");
     ASSERT_TRUE(file && help);
     EXPECT_EQ(file->title(), "&File");
-    EXPECT_EQ(Names(file->actions()), (QStringList{"FileNew", "FileOpen", "FileSave", "FileSaveAs", "-", "FilePrint",
-                                                   "-", "mnuRecentProjects", "-", "FileExit"}));
+    EXPECT_EQ(Names(file->actions()), (QStringList{"FileNew", "FileOpen", "FileSave", "FileSaveAs", "-",
+                                                   "FilePrint", "-", "mnuRecentProjects", "-", "FileExit"}));
     EXPECT_EQ(help->title(), "&Help");
     EXPECT_EQ(Names(help->actions()),
               (QStringList{"HelpAbout", "HelpWebsite", "-", "HelpAutoUpdates", "HelpCheckUpdates"}));

@@ -9,7 +9,7 @@
 #include "WindowFixture.h"
 
 class TProjectTest : public TWindowTest {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(Dir_.isValid());

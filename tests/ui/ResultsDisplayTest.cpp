@@ -64,7 +64,7 @@ TEST_F(TWindowTest, UpliftFactorAboveTenShowsTen)
 }
 
 class TSquareChecksTest : public TWindowTest {
-protected:
+  protected:
     // 96 x 96 in footing, 16 in column, 24 in thick, 3 in cover, #6 bars, 150 + 100 kips,
     // f'c 4 ksi, Fy 60 ksi, allowable 5 ksf (qs = 4.206 ksf).
     void ShowSquareFooting(int bars)

@@ -13,7 +13,7 @@ namespace {
 
 struct TRecentCase {
     const char* Name;
-    QStringList Added;     // in order
+    QStringList Added;  // in order
     QStringList Removed;
     QStringList Expected;  // newest first
 };
@@ -22,7 +22,8 @@ const TRecentCase kRecentCases[] = {
     {"NewestFirst", {"/p/a.kpm", "/p/b.kpm"}, {}, {"/p/b.kpm", "/p/a.kpm"}},
     {"ReopenedMovesUpOnce", {"/p/a.kpm", "/p/b.kpm", "/p/./a.kpm"}, {}, {"/p/a.kpm", "/p/b.kpm"}},
     {"NineKeepEight",
-     {"/p/1.kpm", "/p/2.kpm", "/p/3.kpm", "/p/4.kpm", "/p/5.kpm", "/p/6.kpm", "/p/7.kpm", "/p/8.kpm", "/p/9.kpm"},
+     {"/p/1.kpm", "/p/2.kpm", "/p/3.kpm", "/p/4.kpm", "/p/5.kpm", "/p/6.kpm", "/p/7.kpm", "/p/8.kpm",
+      "/p/9.kpm"},
      {},
      {"/p/9.kpm", "/p/8.kpm", "/p/7.kpm", "/p/6.kpm", "/p/5.kpm", "/p/4.kpm", "/p/3.kpm", "/p/2.kpm"}},
     {"Removed", {"/p/a.kpm", "/p/b.kpm", "/p/c.kpm"}, {"/p/b.kpm"}, {"/p/c.kpm", "/p/a.kpm"}},

@@ -12,7 +12,7 @@
 #include "ui/ScriptedPlatform.h"
 
 class TWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         SetPlatform(&Platform_);

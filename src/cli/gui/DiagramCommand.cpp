@@ -95,9 +95,10 @@ int RunDiagram(const std::vector<std::string>& args)
     return kExitOk;
 }
 
-const TCliRegistration kDiagram{{"diagram", "section|bearing FILE.kpm OUT.png [--size WxH] | loading OUT.png [--size WxH]",
-                                 "draws the section or the bearing diagram of a project into a PNG (default 412x361), "
-                                 "or the loading illustration (default 1024x768)",
-                                 RunDiagram}};
+const TCliRegistration kDiagram{
+    {"diagram", "section|bearing FILE.kpm OUT.png [--size WxH] | loading OUT.png [--size WxH]",
+     "draws the section or the bearing diagram of a project into a PNG (default 412x361), "
+     "or the loading illustration (default 1024x768)",
+     RunDiagram}};
 
 }  // namespace

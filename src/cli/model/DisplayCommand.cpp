@@ -20,7 +20,8 @@ TJson SectionJson(const TDisplaySection& section)
     for (const TDisplayRow& row : section.Rows) {
         TJson cells = TJson::array();
         for (const TDisplayCell& cell : row.Cells)
-            cells.push_back({{"control", cell.Control}, {"text", cell.Text}, {"verdict", VerdictName(cell.Verdict)}});
+            cells.push_back(
+                {{"control", cell.Control}, {"text", cell.Text}, {"verdict", VerdictName(cell.Verdict)}});
         TJson r = {{"caption", row.Caption}, {"unit", row.Unit}, {"visible", row.Visible}, {"cells", cells}};
         if (!row.Hint.empty())
             r["hint"] = row.Hint;
@@ -55,7 +56,8 @@ int Display(const std::vector<std::string>& args)
     const std::string error = LoadAndCompute(data, path, raw ? TLoadMode::Raw : TLoadMode::AsShown);
     const TDisplayModel model = BuildDisplayModel(data);
     TJson out;
-    for (const auto& [key, sections] : {std::pair{"inputs", &model.Inputs}, std::pair{"results", &model.Results}}) {
+    for (const auto& [key, sections] :
+         {std::pair{"inputs", &model.Inputs}, std::pair{"results", &model.Results}}) {
         TJson list = TJson::array();
         for (const TDisplaySection& section : *sections)
             list.push_back(SectionJson(section));
@@ -69,6 +71,7 @@ int Display(const std::vector<std::string>& args)
 }
 
 const TCliRegistration kDisplay({"display", "FILE.kpm [--raw]",
-                                 "prints the display model (sections, rows, texts, verdicts) as JSON", Display});
+                                 "prints the display model (sections, rows, texts, verdicts) as JSON",
+                                 Display});
 
 }  // namespace

@@ -15,8 +15,10 @@
 
 namespace {
 
-template <class T> struct IsStdArray : std::false_type {};
-template <class T, std::size_t N> struct IsStdArray<std::array<T, N>> : std::true_type {};
+template <class T> struct IsStdArray : std::false_type {
+};
+template <class T, std::size_t N> struct IsStdArray<std::array<T, N>> : std::true_type {
+};
 
 std::string NumberText(long double v)
 {
@@ -33,7 +35,7 @@ std::string QuoteText(const std::string& text)
 }
 
 class TJsonWriter {
-public:
+  public:
     explicit TJsonWriter(int indent) : Indent(indent) {}
 
     template <class T> void Input(const char* name, T& value) { Member(name, value); }
@@ -78,7 +80,7 @@ public:
 
     std::string Out;
 
-private:
+  private:
     int Indent;
     bool First = true;
 
@@ -119,11 +121,11 @@ private:
     }
 };
 
-using TJson = nlohmann::basic_json<std::map, std::vector, std::string, bool, std::int64_t, std::uint64_t,
-                                   long double>;
+using TJson =
+    nlohmann::basic_json<std::map, std::vector, std::string, bool, std::int64_t, std::uint64_t, long double>;
 
 class TJsonReader {
-public:
+  public:
     TJsonReader(const TJson& object, std::string prefix) : Object(object), Prefix(std::move(prefix))
     {
         if (!Object.is_object())
@@ -176,7 +178,7 @@ public:
         }
     }
 
-private:
+  private:
     const TJson& Object;
     std::string Prefix;
     std::vector<std::string> Known;
