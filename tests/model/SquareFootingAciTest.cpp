@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "SquareFootingTestRecord.h"
 #include "core/PMClasses.h"
 #include "design/RebarTables.h"
 #include "design/SquareFootingAci.h"
@@ -11,46 +12,13 @@
 
 namespace {
 
-// English example: 96 in square, 16 in column, 24 in thick, 3 in cover, ten #6 each way,
-// D = 150 kips, L = 100 kips, f'c = 4 ksi, Fy = 60 ksi.
 void EnglishExample(TPMData& r)
 {
-    r.Units = 0;
-    TSquareFootingData& q = r.Square;
-    q.UseSquareReinforcement = 1;
-    q.RebarFamily = rfUS;
-    q.FootingBarSize = 6;
-    q.FootingDim1 = q.FootingDim2 = 96;
-    q.ColumnDim1 = q.ColumnDim2 = 16;
-    q.FootingThickness = 24;
-    q.ClearCover = 3;
-    q.AxialDeadLoad = 150;
-    q.AxialLiveLoad = 100;
-    q.Fc = 4;
-    q.Fy = 60;
-    q.NumBars1 = q.NumBars2 = 10;
-    SelectRebarTable(r);
+    ApplySquareFooting(r, kEnglishSquareFooting);
 }
-
-// SI example: 2000 mm square, 400 mm column, 500 mm thick, 75 mm cover, ten 16 mm European bars
-// (201 mm^2) each way, D = 400 kN, L = 200 kN, f'c = 25 MPa, Fy = 500 MPa.
 void SIExample(TPMData& r)
 {
-    r.Units = 1;
-    TSquareFootingData& q = r.Square;
-    q.UseSquareReinforcement = 1;
-    q.RebarFamily = rfEuropean;
-    q.FootingBarSize = 16;
-    q.FootingDim1 = q.FootingDim2 = 2000;
-    q.ColumnDim1 = q.ColumnDim2 = 400;
-    q.FootingThickness = 500;
-    q.ClearCover = 75;
-    q.AxialDeadLoad = 400;
-    q.AxialLiveLoad = 200;
-    q.Fc = 25;
-    q.Fy = 500;
-    q.NumBars1 = q.NumBars2 = 10;
-    SelectRebarTable(r);
+    ApplySquareFooting(r, kSISquareFooting);
 }
 
 class SquareFootingAciTest : public ::testing::Test {

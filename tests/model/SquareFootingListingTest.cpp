@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "SquareFootingTestRecord.h"
 #include "core/NumberFormat.h"
 #include "core/PMClasses.h"
 #include "design/RebarTables.h"
@@ -16,22 +17,7 @@ class SquareFootingListingTest : public ::testing::Test {
     void SetUp() override
     {
         SetNumberSeparators('.', ',');
-        // 96 in square, 16 in column, 24 in thick, 3 in cover, ten #6 each way, D = 150 kips,
-        // L = 100 kips, f'c = 4 ksi, Fy = 60 ksi.
-        TSquareFootingData& q = record.Square;
-        q.UseSquareReinforcement = 1;
-        q.RebarFamily = rfUS;
-        q.FootingBarSize = 6;
-        q.FootingDim1 = q.FootingDim2 = 96;
-        q.ColumnDim1 = q.ColumnDim2 = 16;
-        q.FootingThickness = 24;
-        q.ClearCover = 3;
-        q.AxialDeadLoad = 150;
-        q.AxialLiveLoad = 100;
-        q.Fc = 4;
-        q.Fy = 60;
-        q.NumBars1 = q.NumBars2 = 10;
-        SelectRebarTable(record);
+        ApplySquareFooting(record, kEnglishSquareFooting);
     }
     void TearDown() override { SelectRebarTable(rfUS, 0); }
 

@@ -22,26 +22,16 @@
 #include "design/RebarTables.h"
 #include "design/SquareFootingAci.h"
 
+#include "SquareFootingTestRecord.h"
+
 namespace {
 
 // The example's footing as the program's record: #8 bars (db = 1.0 in, Ab = 0.79 in^2).
 void WightExample15_2(TPMData& r)
 {
-    r.Units = 0;
-    TSquareFootingData& q = r.Square;
-    q.UseSquareReinforcement = 1;
-    q.RebarFamily = rfUS;
-    q.FootingBarSize = 8;
-    q.FootingDim1 = q.FootingDim2 = 134;
-    q.ColumnDim1 = q.ColumnDim2 = 18;
-    q.FootingThickness = 32;
-    q.ClearCover = 3;
-    q.AxialDeadLoad = 400;
-    q.AxialLiveLoad = 270;
-    q.Fc = 3;
-    q.Fy = 60;
-    q.NumBars1 = q.NumBars2 = 11;
-    SelectRebarTable(r);
+    // Footing 134 in square under an 18 in column, 32 in thick, 3 in cover, eleven #8 each way,
+    // D = 400 kips, L = 270 kips, f'c = 3 ksi, Fy = 60 ksi.
+    ApplySquareFooting(r, {0, rfUS, 8, 134, 134, 18, 18, 32, 3, 400, 270, 3, 60, 11, 11});
 }
 
 class SquareFootingPublishedTest : public ::testing::Test {
