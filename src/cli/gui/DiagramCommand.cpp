@@ -8,6 +8,7 @@
 #include <regex>
 
 #include "cli/CliCommand.h"
+#include "cli/gui/GuiApplication.h"
 #include "cli/model/ProjectLoading.h"
 #include "core/PMClasses.h"
 #include "diagrams/DiagramDraw.h"
@@ -28,21 +29,6 @@ QSize ParseSize(const std::string& text)
     if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
         throw EUsageError{"--size: each side must be 1 to " + std::to_string(kMaxSide) + " pixels"};
     return {width, height};
-}
-
-// Pictures need a GUI application (unless one runs already); without a display it runs on the
-// offscreen platform. It lives for the command.
-std::unique_ptr<QGuiApplication> MakeGuiApplication()
-{
-    if (QGuiApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "pelmark-calc";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 int RunDiagram(const std::vector<std::string>& args)

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/CliCommand.h"
+#include "cli/gui/GuiApplication.h"
 #include "cli/model/ProjectLoading.h"
 #include "core/PMClasses.h"
 #include "display/DisplayModel.h"
@@ -19,19 +20,6 @@ int ParseChoice(const std::string& text)
         if (text == std::to_string(item.Tag))
             return item.Tag;
     throw EUsageError{"--choice expects 0, 1, 3, 5 or 6"};
-}
-
-std::unique_ptr<QGuiApplication> MakeGuiApplication()
-{
-    if (QGuiApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "pelmark-calc";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 int RunReport(const std::vector<std::string>& args)

@@ -40,20 +40,9 @@ TJson SectionJson(const TDisplaySection& section)
 
 int Display(const std::vector<std::string>& args)
 {
-    std::string path;
-    bool raw = false;
-    for (const std::string& arg : args) {
-        if (arg == "--raw")
-            raw = true;
-        else if (path.empty() && arg.rfind("--", 0) != 0)
-            path = arg;
-        else
-            throw EUsageError{"unexpected argument '" + arg + "'"};
-    }
-    if (path.empty())
-        throw EUsageError{"missing project file"};
+    const TProjectArgument project = ParseProjectArgument(args);
     TPMData data;
-    const std::string error = LoadAndCompute(data, path, raw ? TLoadMode::Raw : TLoadMode::AsShown);
+    const std::string error = LoadAndCompute(data, project.Path, project.Mode);
     const TDisplayModel model = BuildDisplayModel(data);
     TJson out;
     for (const auto& [key, sections] :

@@ -1,5 +1,7 @@
 #include "cli/model/ProjectLoading.h"
 
+#include "cli/CliCommand.h"
+
 #include "core/InputCatalogue.h"
 #include "core/PMClasses.h"
 #include "design/RebarTables.h"
@@ -18,4 +20,20 @@ std::string LoadAndCompute(TPMData& data, const std::string& path, TLoadMode mod
         return error.what();
     }
     return {};
+}
+
+TProjectArgument ParseProjectArgument(const std::vector<std::string>& args)
+{
+    TProjectArgument parsed;
+    for (const std::string& arg : args) {
+        if (arg == "--raw")
+            parsed.Mode = TLoadMode::Raw;
+        else if (parsed.Path.empty() && arg.rfind("--", 0) != 0)
+            parsed.Path = arg;
+        else
+            throw EUsageError{"unexpected argument '" + arg + "'"};
+    }
+    if (parsed.Path.empty())
+        throw EUsageError{"missing project file"};
+    return parsed;
 }

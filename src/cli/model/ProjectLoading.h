@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class TPMData;
 
@@ -13,3 +14,11 @@ enum class TLoadMode {
 // Loads `path` into a fresh record and runs the compute-all cycle. A file error raises;
 // a computation error is returned as its message (results computed before it stay).
 std::string LoadAndCompute(TPMData& data, const std::string& path, TLoadMode mode);
+
+// The arguments of a command that takes one project file and an optional "--raw": the path and
+// the load mode. A missing path or another argument is a usage error.
+struct TProjectArgument {
+    std::string Path;
+    TLoadMode Mode = TLoadMode::AsShown;
+};
+TProjectArgument ParseProjectArgument(const std::vector<std::string>& args);
