@@ -538,6 +538,11 @@ void TComposer::SquareResults()
         }
         E.NewLine();
     }
+    if (checks.PunchBeyondEdge) {
+        E.GotoXY(1.0, E.YPos());
+        E.Print(kPunchingBeyondEdgeText);
+        E.NewLine();
+    }
     E.NewLine();
 }
 
