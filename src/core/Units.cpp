@@ -103,6 +103,7 @@ constexpr TUnitLabel kUnitLabels[] = {
     {TUnitKind::SteelArea, "in^2/ft", "mm^2/m", 1e6L * kInch* kInch / kFoot},
     {TUnitKind::Inertia, "in^4", "mm^4", 1e12L * kInch* kInch* kInch* kInch},
     {TUnitKind::Percent, "%", "%", 1},
+    {TUnitKind::BarArea, "in^2", "mm^2", 1e6L * kInch* kInch},
 };
 
 }  // namespace

@@ -64,6 +64,7 @@ enum class TUnitKind {
     SteelArea,      // in^2/ft ; mm^2/m
     Inertia,        // in^4 ; mm^4
     Percent,        // % ; %
+    BarArea,        // in^2 ; mm^2
 };
 
 struct TUnitLabel {

@@ -107,13 +107,21 @@ class TBuilder {
             for (const TResultRowSpec& row : spec.Rows)
                 section.Rows.push_back(ResultRow(row));
             if (section.Name == "pnlSquareResults") {
-                const bool beyond[2] = {Checks_.Square.ShearBeyondEdge1, Checks_.Square.ShearBeyondEdge2};
-                const char* labels[2] = {"Label149", "Label160"};
-                for (int i = 0; i < 2; ++i) {
+                const TSquareFootingChecks& square = Checks_.Square;
+                const struct {
+                    const char* Text;
+                    const char* Label;
+                    bool Visible;
+                } notes[] = {
+                    {kShearPlaneBeyondEdgeText, kSquareNoteLabels[0], square.ShearBeyondEdge1},
+                    {kShearPlaneBeyondEdgeText, kSquareNoteLabels[1], square.ShearBeyondEdge2},
+                    {kPunchingBeyondEdgeText, kPunchingNoteLabel, square.PunchBeyondEdge},
+                };
+                for (const auto& n : notes) {
                     TDisplayRow note;
-                    note.Caption = kShearPlaneBeyondEdgeText;
-                    note.Control = labels[i];
-                    note.Visible = beyond[i];
+                    note.Caption = n.Text;
+                    note.Control = n.Label;
+                    note.Visible = n.Visible;
                     section.Rows.push_back(std::move(note));
                 }
             }

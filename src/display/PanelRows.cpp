@@ -26,6 +26,21 @@ constexpr const char* kHintLateralHeight =
     "Distance from t/footing to resultant of user-defined lateral load";
 constexpr const char* kHintForceHeight = "Distance from t/footing to resultant of Wind Force";
 constexpr const char* kHintFootingBars = "Reinforcement on bottom face, continuous through stem wall";
+constexpr const char* kHintSliding =
+    "Factored: (tan(phi) x 0.9D + passive below ign + W x c) / (1.6 Pa ha^2/2 + lateral loads); the live "
+    "load "
+    "does not resist. Note that >1.0 is safe, as the appropriate load factors were used";
+constexpr const char* kHintOverturning =
+    "Factored 0.9D (0.9D - 0.2 Sds D seismic) against 1.6 Pa ha^3/6, the lateral loads and the moments at "
+    "the "
+    "top of the wall. Note that SF >1.0 is safe, as the appropriate load factors were used";
+constexpr const char* kHintServiceBearing = "Service loads (ASCE 7-16 2.4, full live load) against q all; "
+                                            "N.A. and failing when the resultant is at or "
+                                            "beyond the toe";
+constexpr const char* kHintMinimumSteel =
+    "Minimum flexural steel on the gross section: As >= 0.0018 b T (ACI 318-19 8.6.1.1, 24.4.3.2)";
+constexpr const char* kHintPunching = "Two-way shear on the section at d/2 from the column faces, d the mean "
+                                      "of both directions (ACI 318-19 22.6)";
 
 std::vector<TSectionSpec> BuildInputSections()
 {
@@ -244,7 +259,8 @@ int AllowableLoadUnit(const TPMData& d)
 }
 std::string KernHint(const TPMData& d)
 {
-    return "Within kern if e < " + FormatFixed(d.Continuous.W / 6, 2) + " ft";
+    return "Service loads, e = Ms / Ps; within kern if |e| < " + FormatFixed(KernLimit(d), 2) + " " +
+           UnitText(U::Length, d.Units);
 }
 
 std::vector<TResultSectionSpec> BuildResultSections()
@@ -356,6 +372,21 @@ std::vector<TResultSectionSpec> BuildResultSections()
               {nullptr, nullptr, nullptr},
               "",
               {VB(Square.Rho1), VB(Square.Rho2)}},
+             {"Steel Area (As)",
+              {"Edit_SQR1", "Edit_SQR2"},
+              {F(Square.As1), F(Square.As2)},
+              kThree,
+              u(U::BarArea),
+              {nullptr, nullptr, nullptr},
+              kHintMinimumSteel,
+              {VB(Square.Rho1), VB(Square.Rho2)}},
+             {"Minimum Steel (As min)",
+              {"Edit_SQR3", "Edit_SQR4"},
+              {F(Square.AsMin1), F(Square.AsMin2)},
+              kThree,
+              u(U::BarArea),
+              {nullptr, nullptr, nullptr},
+              kHintMinimumSteel},
              {"Rebar Spacing",
               {"Edit77", "Edit78"},
               {F(Square.BarSpacing1), F(Square.BarSpacing2)},
@@ -381,7 +412,9 @@ std::vector<TResultSectionSpec> BuildResultSections()
               {"Edit83", "Edit84"},
               {F(Square.PhiVc1), F(Square.PhiVc2)},
               kSquare,
-              u(U::ForceKip)},
+              u(U::ForceKip),
+              {nullptr, nullptr, nullptr},
+              "One-way shear, ACI 318-19 22.5.5.1(c), at d from the column face"},
              {"Ultimate Shear",
               {"Edit85", "Edit86"},
               {F(Square.Vu1), F(Square.Vu2)},
@@ -390,6 +423,58 @@ std::vector<TResultSectionSpec> BuildResultSections()
               {nullptr, nullptr, nullptr},
               "",
               {VB(Square.Shear1), VB(Square.Shear2)}},
+             {"Punching Perimeter (bo)",
+              {"Edit_SQR5"},
+              {F(Square.PunchPerimeter)},
+              kSquare,
+              u(U::SmallLength),
+              {nullptr, nullptr, nullptr},
+              kHintPunching},
+             {"Design Punching Shear",
+              {"Edit_SQR6"},
+              {F(Square.PhiVcPunch)},
+              kSquare,
+              u(U::ForceKip),
+              {nullptr, nullptr, nullptr},
+              "Two-way shear strength, ACI 318-19 22.6.5.2, lambda s = 1 (13.2.6.2)"},
+             {"Ultimate Punching Shear",
+              {"Edit_SQR7"},
+              {F(Square.VuPunch)},
+              kSquare,
+              u(U::ForceKip),
+              {nullptr, nullptr, nullptr},
+              kHintPunching,
+              {VB(Square.Punch)}},
+             {"Factored Column Load (Pu)",
+              {"Edit_SQR8"},
+              {F(Square.PuColumn)},
+              kSquare,
+              u(U::ForceKip),
+              {nullptr, nullptr, nullptr},
+              "1.2 D + 1.6 L; when it exceeds the bearing strength, dowels must carry the excess",
+              {VB(Square.Bearing)}},
+             {"Column Bearing Strength",
+              {"Edit_SQR9"},
+              {F(Square.PhiBearing)},
+              kSquare,
+              u(U::ForceKip),
+              {nullptr, nullptr, nullptr},
+              "0.65 x 0.85 f'c A1, ACI 318-19 22.8.3.2, the column's concrete at the footing's f'c"},
+             {"Development Length (ld)",
+              {"Edit_SQR10", "Edit_SQR11"},
+              {F(Square.DevLength1), F(Square.DevLength2)},
+              kSquare,
+              u(U::SmallLength),
+              {nullptr, nullptr, nullptr},
+              "Straight uncoated bottom bars, ACI 318-19 25.4.2.3; at most the available length",
+              {VB(Square.Development1), VB(Square.Development2)}},
+             {"Available Length",
+              {"Edit_SQR12", "Edit_SQR13"},
+              {F(Square.DevAvail1), F(Square.DevAvail2)},
+              kSquare,
+              u(U::SmallLength),
+              {nullptr, nullptr, nullptr},
+              "From the column face to the bar end, less the clear cover"},
          }},
         {"pnlContinuousResults",
          "Continuous Reinforcement",
@@ -398,12 +483,12 @@ std::vector<TResultSectionSpec> BuildResultSections()
              {"Resisting Forces", LC3("Edit_CRR", "1"), LCF(Resisting), kOne, u(U::LineLoad)},
              {"Driving Forces", LC3("Edit_CRR", "2"), LCF(Driving), kOne, u(U::LineLoad)},
              {"Sliding Check", LC3("Edit_CRR", "3"), LCF(SlidingRatio), kTwo, kNoUnit, LC3("imCR", "1"),
-              "Note that >1.0 is safe, as the appropriate load factors were used", LCV(Sliding)},
+              kHintSliding, LCV(Sliding)},
              {"Stabilizing Weight", LC3("Edit_CRR", "4"), LCF(StabWeight), kOne, u(U::LineLoad)},
              {"Stabilizing Moment", LC3("Edit_CRR", "5"), LCF(StabMoment), kOne, u(U::LineMoment)},
              {"Overturning Moment", LC3("Edit_CRR", "6"), LCF(OTMoment), kOne, u(U::LineMoment)},
              {"Overturning SF", LC3("Edit_CRR", "7"), LCF(OTSafety), kTwo, kNoUnit, LC3("imCR", "2"),
-              "Note that SF >1.0 is safe, as the appropriate load factors were used", LCV(Overturning)},
+              kHintOverturning, LCV(Overturning)},
              {"Eccentricity", LC3("Edit_CRR", "8"), LCF(Eccentricity), kThree, u(U::Length), LC3("imCR", "3"),
               "", LCV(Eccentricity)},
          }},
@@ -416,7 +501,11 @@ std::vector<TResultSectionSpec> BuildResultSections()
               {"Edit_CRR10"},
               {F(Continuous.StemWall.RhoVert)},
               kTwo,
-              u(U::Percent)},
+              u(U::Percent),
+              {"imCR_8"},
+              "Minimum 0.12 % for bars up to #5 (16 mm) with Fy >= 60 ksi (420 MPa), otherwise 0.15 % (ACI "
+              "318-19 Table 11.6.1)",
+              {V(Continuous.VerticalReinforcement)}},
              {"Max Axial Strength (PhiPn max)",
               {"Edit_CRR11"},
               {F(Continuous.StemWall.PhiPnMax)},
@@ -431,10 +520,25 @@ std::vector<TResultSectionSpec> BuildResultSections()
               {"Edit_CRR13"},
               {F(Continuous.StemWall.PhiVn)},
               kOne,
-              u(U::LineLoad)},
-             {"Mu", LC3("Edit_CRR", "14"), LCF(Mu), kOne, u(U::LineMoment)},
+              u(U::LineLoad),
+              {nullptr, nullptr, nullptr},
+              "ACI 318-19 22.5.5.1(c) with the size effect, at the depth and tension steel of the "
+              "interaction diagram"},
+             {"Mu",
+              LC3("Edit_CRR", "14"),
+              LCF(Mu),
+              kOne,
+              u(U::LineMoment),
+              {nullptr, nullptr, nullptr},
+              "Includes 1.6 Pa hs^3/6 of the soil over the unbalanced height"},
              {"Pu", LC3("Edit_CRR", "15"), LCF(Pu), kOne, u(U::LineLoad)},
-             {"Vu", LC3("Edit_CRR", "16"), LCF(Vu), kOne, u(U::LineLoad)},
+             {"Vu",
+              LC3("Edit_CRR", "16"),
+              LCF(Vu),
+              kOne,
+              u(U::LineLoad),
+              {nullptr, nullptr, nullptr},
+              "Shear at the base of the stem: 1.6 Pa hs^2/2 plus the factored lateral loads"},
              {"Moment Utilization",
               {"Edit_CRR17"},
               {F(Continuous.StemWall.MomentUtilization)},
@@ -455,7 +559,11 @@ std::vector<TResultSectionSpec> BuildResultSections()
               {"Edit_CRR19"},
               {F(Continuous.StemWall.RhoHor)},
               kTwo,
-              u(U::Percent)},
+              u(U::Percent),
+              {"imCR_9"},
+              "Horizontal bars on each face; minimum 0.20 % for bars up to #5 (16 mm) with Fy >= 60 ksi (420 "
+              "MPa), otherwise 0.25 % (ACI 318-19 Table 11.6.1)",
+              {V(Continuous.HorizontalReinforcement)}},
              {"Stem wall Modulus of Elasticity (Ec)",
               {"Edit_CRR20"},
               {F(Continuous.StemWall.Ec)},
@@ -498,11 +606,14 @@ std::vector<TResultSectionSpec> BuildResultSections()
               {"Edit_CRR27"},
               {F(Continuous.Footing.MuFoot)},
               kOne,
-              u(U::LineMoment)},
+              u(U::LineMoment),
+              {nullptr, nullptr, nullptr},
+              "Conservative estimate: 1.6 x the largest service pressure as a uniform load over half the "
+              "width"},
              {"Toe Baearing Pressure", LC3("Edit_CRR", "28"), LCF(ToePressure), kWhole, u(U::Pressure),
-              LC3("imCR", "7"), "", LCV(ToePressure)},
+              LC3("imCR", "7"), kHintServiceBearing, LCV(ToePressure)},
              {"Heel Baearing Pressure", LC3("Edit_CRR", "29"), LCF(HeelPressure), kWhole, u(U::Pressure),
-              LC3("imCR", "8"), "", LCV(HeelPressure)},
+              LC3("imCR", "8"), kHintServiceBearing, LCV(HeelPressure)},
          }},
     };
     TResultRowSpec& allowableLoad = sections[0].Rows.back();

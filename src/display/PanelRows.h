@@ -85,3 +85,8 @@ struct TResultSectionSpec {
 };
 
 const std::vector<TResultSectionSpec>& ResultSections();
+
+// The notes under the square footing results, in their order, each shown when its section lies
+// beyond the footing: the one-way shear of each direction and the two-way shear.
+inline constexpr const char* kSquareNoteLabels[3] = {"Label149", "Label160", "lblPunchingBeyondEdge"};
+inline constexpr const char* kPunchingNoteLabel = kSquareNoteLabels[2];

@@ -419,6 +419,15 @@ void TComposer::Square()
     E.ClearTabs();
     SquareLoadCombinations();
     Lines(2);
+    // The results stay on one page: they start a new one when the rest of this one cannot hold them
+    // (the heading, the soil pressures and the result rows with their notes).
+    std::size_t resultRows = 0;
+    if (const TDisplaySection* section = Model.FindSection("pnlSquareResults"))
+        for (const TDisplayRow& row : section->Rows)
+            resultRows += row.Visible ? 1 : 0;
+    const double resultsHeight = static_cast<double>(resultRows + 10) * E.LineHeight();
+    if (E.YPos() + resultsHeight > E.PageHeight() - E.MarginBottom)
+        E.NewPage();
     Head("Results");
     Lines(2);
     E.ClearTabs();
@@ -483,7 +492,8 @@ void TComposer::SquareLoadCombinations()
 
 void TComposer::SquareResults()
 {
-    Tabs({{1.0, 1.5, L}, {2.2, 0.7, C}, {2.9, 0.7, C}, {3.6, 0.2, L}, {4.2, 1.5, L}, {5.7, 0.7, L}});
+    // Captions as long as "Column Bearing Strength" stay clear of the values.
+    Tabs({{1.0, 1.9, L}, {2.9, 0.7, C}, {3.6, 0.7, C}, {4.35, 0.4, L}, {4.9, 1.3, L}, {6.2, 0.9, L}});
     BoldRow({"Parallel to", "Dim 1", "Dim 2"});
     Lines(2);
     // The shear of each direction is printed in the right-hand column; every other row of the
@@ -525,7 +535,7 @@ void TComposer::SquareResults()
         case 2:
         case 4:
             if (i == 2 ? checks.ShearBeyondEdge1 : checks.ShearBeyondEdge2) {
-                E.GotoXY(4.2, E.YPos());
+                E.GotoXY(4.9, E.YPos());
                 E.Print(kShearPlaneBeyondEdgeText);
             }
             break;
@@ -536,6 +546,11 @@ void TComposer::SquareResults()
         default:
             break;
         }
+        E.NewLine();
+    }
+    if (checks.PunchBeyondEdge) {
+        E.GotoXY(1.0, E.YPos());
+        E.Print(kPunchingBeyondEdgeText);
         E.NewLine();
     }
     E.NewLine();

@@ -218,6 +218,8 @@ void TfrmPMMain::ConnectInputs()
                 [this] { Guarded([this] { PageControlChange(); }); });
     Results_->BearingLink()->installEventFilter(this);
     Results_->StabilityLink()->installEventFilter(this);
+    Results_->SquareLink()->installEventFilter(this);
+    Results_->ContinuousLink()->installEventFilter(this);
 }
 
 void TfrmPMMain::IndexControls()
@@ -494,6 +496,14 @@ bool TfrmPMMain::eventFilter(QObject* watched, QEvent* event)
         }
         if (watched == Results_->StabilityLink()) {
             Guarded([this] { Label196Click(); });
+            return true;
+        }
+        if (watched == Results_->SquareLink()) {
+            Guarded([this] { ShowListing(&TfrmPMMain::BuildSquareFootingListing); });
+            return true;
+        }
+        if (watched == Results_->ContinuousLink()) {
+            Guarded([this] { ShowListing(&TfrmPMMain::BuildContinuousListing); });
             return true;
         }
         break;

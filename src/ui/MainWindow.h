@@ -103,6 +103,8 @@ class TfrmPMMain : public QMainWindow {
     // The stability listing, filled and not shown; the caller owns it.
     TfrmComputations* BuildStabilityListing();
     TfrmComputations* BuildBearingListing();
+    TfrmComputations* BuildSquareFootingListing();
+    TfrmComputations* BuildContinuousListing();
 
     // Controls by their layout name, from the table made when the window was built; a name the
     // window does not have raises.
@@ -124,6 +126,8 @@ class TfrmPMMain : public QMainWindow {
     void PageControlChange();
     void Label18Click();
     void Label196Click();
+    // Opens the listing a "View Computations" link names (ShowListing: the window's own builder).
+    void ShowListing(TfrmComputations* (TfrmPMMain::*build)());
     void Button1Click();  // "Logo", or a click on the logo
     void Button3Click();  // "Clear"
     void imgDiagClick(TDiagramImage* image);

@@ -20,6 +20,7 @@
 #include "ui/IconSet.h"
 #include "ui/InputColumn.h"
 #include "ui/MainWindow.h"
+#include "ui/ModalRunner.h"
 #include "ui/NumericEdit.h"
 #include "ui/PageControl.h"
 #include "ui/ResultColumn.h"
@@ -258,14 +259,32 @@ TfrmComputations* TfrmPMMain::BuildStabilityListing()
     return window;
 }
 
+TfrmComputations* TfrmPMMain::BuildSquareFootingListing()
+{
+    auto* window = new TfrmComputations(this);
+    window->AddRows(::BuildSquareFootingListing(*Data_));
+    return window;
+}
+
+TfrmComputations* TfrmPMMain::BuildContinuousListing()
+{
+    auto* window = new TfrmComputations(this);
+    window->AddRows(::BuildContinuousListing(*Data_));
+    return window;
+}
+
+void TfrmPMMain::ShowListing(TfrmComputations* (TfrmPMMain::*build)())
+{
+    std::unique_ptr<TfrmComputations> window((this->*build)());
+    RunModal(*window);
+}
+
 void TfrmPMMain::Label18Click()
 {
-    std::unique_ptr<TfrmComputations> window(BuildBearingListing());
-    window->exec();
+    ShowListing(&TfrmPMMain::BuildBearingListing);
 }
 
 void TfrmPMMain::Label196Click()
 {
-    std::unique_ptr<TfrmComputations> window(BuildStabilityListing());
-    window->exec();
+    ShowListing(&TfrmPMMain::BuildStabilityListing);
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "design/SquareFootingChecks.h"
 #include "ui/ColumnHeading.h"
 #include "ui/IconSet.h"
 #include "ui/NumericEdit.h"
@@ -130,10 +131,16 @@ void TResultColumn::BuildSection(const TResultSectionSpec& spec)
         BearingLink_ = Link("Label18", section, top);
     if (name == "pnlStabilityResults")
         StabilityLink_ = Link("Label196", section, top);
+    if (name == "pnlFootingResults")
+        ContinuousLink_ = Link("lblContinuousComputations", section, top);
     if (name == "pnlSquareResults") {
-        for (const char* note : {"Label149", "Label160"}) {
-            auto* label = new QLabel("Shear Plane beyond edge of footing, OK", section);
-            label->setObjectName(note);
+        SquareLink_ = Link("lblSquareComputations", section, top);
+        top += kRowPitch;
+        const char* texts[3] = {kShearPlaneBeyondEdgeText, kShearPlaneBeyondEdgeText,
+                                kPunchingBeyondEdgeText};
+        for (int i = 0; i < 3; ++i) {
+            auto* label = new QLabel(texts[i], section);
+            label->setObjectName(kSquareNoteLabels[i]);
             label->setGeometry(4, top, 400, kRowHeight);
             label->hide();
             top += kRowPitch;

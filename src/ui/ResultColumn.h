@@ -25,9 +25,11 @@ class TResultColumn : public QWidget {
     TScrollBox* ScrollBox() const { return Box_; }
     TSectionPanel* Section(const QString& name) const;
 
-    // The links under the bearing and the stability results.
+    // The links under the bearing, stability, square footing and continuous footing results.
     QLabel* BearingLink() const { return BearingLink_; }
     QLabel* StabilityLink() const { return StabilityLink_; }
+    QLabel* SquareLink() const { return SquareLink_; }
+    QLabel* ContinuousLink() const { return ContinuousLink_; }
 
   private:
     void BuildSection(const TResultSectionSpec& spec);
@@ -37,6 +39,8 @@ class TResultColumn : public QWidget {
     TScrollBox* Box_;
     QLabel* BearingLink_ = nullptr;
     QLabel* StabilityLink_ = nullptr;
+    QLabel* SquareLink_ = nullptr;
+    QLabel* ContinuousLink_ = nullptr;
 };
 
 // The diagram column: heading "  DIAGRAMS" over PageControl1 (the diagram pages).

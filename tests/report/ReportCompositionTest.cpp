@@ -198,14 +198,28 @@ TEST(ReportSquareSection, LoadCombinationTableIsCentredAndTheLineHeightGrowsByFo
                               "PrintTab \"Load combination\"", "PrintTab \"Equation\"", "PrintTab \"load\"",
                               "LineHeight 0.23", "PrintTab \"(5.3.1a)\"", "Italic on", "PrintTab \"D\"",
                               "Italic off", "PrintTab \"(5.3.1g)\""}));
-    EXPECT_TRUE(
-        InOrder(ops, {"SetTab 1.00 1.50 left", "SetTab 2.20 0.70 center", "SetTab 2.90 0.70 center",
-                      "SetTab 3.60 0.20 left", "SetTab 4.20 1.50 left", "SetTab 5.70 0.70 left",
-                      "PrintTab \"Parallel to\"", "PrintTab \"Dim 1\"", "PrintTab \"Dim 2\"",
-                      "PrintTab \"Eff. Depth for Rebar\"", "PrintTab \"Ultimate Shear\"",
-                      "PrintTab \"Reinforcement Ratio\"", "PrintTab \"Dimension 1\"",
-                      "PrintTab \"Rebar Spacing\"", "PrintTab \"Design Moment\"", "PrintTab \"Dimension 2\"",
-                      "PrintTab \"Ultimate Moment\"", "PrintTab \"Design Shear\""}));
+    EXPECT_TRUE(InOrder(ops, {"SetTab 1.00 1.90 left",
+                              "SetTab 2.90 0.70 center",
+                              "SetTab 3.60 0.70 center",
+                              "SetTab 4.35 0.40 left",
+                              "SetTab 4.90 1.30 left",
+                              "SetTab 6.20 0.90 left",
+                              "PrintTab \"Parallel to\"",
+                              "PrintTab \"Dim 1\"",
+                              "PrintTab \"Dim 2\"",
+                              "PrintTab \"Eff. Depth for Rebar\"",
+                              "PrintTab \"Ultimate Shear\"",
+                              "PrintTab \"Reinforcement Ratio\"",
+                              "PrintTab \"Dimension 1\"",
+                              "PrintTab \"Steel Area (As)\"",
+                              "PrintTab \"Minimum Steel (As min)\"",
+                              "PrintTab \"Dimension 2\"",
+                              "PrintTab \"Rebar Spacing\"",
+                              "PrintTab \"Design Moment\"",
+                              "PrintTab \"Ultimate Moment\"",
+                              "PrintTab \"Design Shear\"",
+                              "PrintTab \"Ultimate Punching Shear\"",
+                              "PrintTab \"Development Length (ld)\""}));
 }
 
 TEST(ReportSquareSection, RowsTheModelAddsPrintInTheSameTabLayout)
@@ -223,8 +237,8 @@ TEST(ReportSquareSection, RowsTheModelAddsPrintInTheSameTabLayout)
     EXPECT_TRUE(Consecutive(ops, {"PrintTab \"Two-Way Shear\"", "FontColor 255", "PrintTab \"12.34\"",
                                   "FontColor 0", "PrintTab \"56.78\"", "PrintTab \"kip\""}));
     EXPECT_DOUBLE_EQ(Drawn(ops, "Two-Way Shear").X, 1.00);
-    // Centred in 2.9 to 3.6: 2.9 + (0.7 - 5 x 10/144) / 2 = 3.0764.
-    EXPECT_NEAR(Drawn(ops, "56.78").X, 3.0764, 0.006);
+    // Centred in 3.6 to 4.3: 3.6 + (0.7 - 5 x 10/144) / 2 = 3.7764.
+    EXPECT_NEAR(Drawn(ops, "56.78").X, 3.7764, 0.006);
     EXPECT_EQ(Drawn(ops, "12.34").Color, 255);
     EXPECT_EQ(Drawn(ops, "56.78").Color, 0);
 }
