@@ -144,7 +144,13 @@ void TfrmPMMain::BuildCommands()
     toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     toolbar->addActions({actions["FileNew"], actions["FileOpen"], actions["FileSave"]});
     toolbar->addSeparator();
-    toolbar->addActions({findChild<QAction*>("EditUndo"), findChild<QAction*>("EditRedo")});
+    // Undo and Redo show their icons; the tooltip names the change, so the toolbar keeps its width.
+    for (const char* name : {"EditUndo", "EditRedo"}) {
+        QAction* action = findChild<QAction*>(name);
+        toolbar->addAction(action);
+        if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action)))
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
     toolbar->addSeparator();
     toolbar->addAction(actions["FilePrint"]);
     if (auto* print = qobject_cast<QToolButton*>(toolbar->widgetForAction(actions["FilePrint"]))) {

@@ -122,6 +122,7 @@ TEST_P(TUndoCaseTest, OneStepUndoneAndRedone)
     ASSERT_NE(shownAfter, shownBefore);
     EXPECT_EQ(History().index(), index + 1);
     EXPECT_EQ(Text(Action("EditUndo")), c.UndoText);
+    EXPECT_EQ(Action("EditUndo")->toolTip(), c.UndoText);  // the toolbar button's name
     EXPECT_TRUE(W().Modified());
 
     Action("EditUndo")->trigger();
@@ -252,6 +253,25 @@ TEST_F(TUndoTest, SizeFootingFillsTheInputsAsOneStep)
 
     Action("EditUndo")->trigger();
     EXPECT_EQ(Inputs(), before);
+}
+
+TEST_F(TUndoTest, SizeFootingThatCannotBeMetSaysWhichCheckAndChangesNothing)
+{
+    Choose("ComboBox2", shSquare);
+    Type("Edit58", "0");  // Fy at its lowest: no steel can be sized
+    const auto before = Inputs();
+    const int index = History().index();
+    const TSizingResult expected = SizeSquareFooting(D(), 1);
+    ASSERT_FALSE(expected.Found);
+
+    Run("ToolsSizeFooting");
+    ASSERT_EQ(Platform_.Messages.size(), 1);
+    EXPECT_EQ(Platform_.Messages[0].Kind, TMsgKind::Warning);
+    EXPECT_EQ(Platform_.Messages[0].Text, "No footing up to the input limits passes: " +
+                                              QString::fromStdString(expected.Failing) + " cannot be met.");
+    EXPECT_FALSE(expected.Failing.empty());
+    EXPECT_EQ(Inputs(), before);
+    EXPECT_EQ(History().index(), index);
 }
 
 }  // namespace
