@@ -164,6 +164,21 @@ TEST_F(TUndoTest, ShortcutsAndPlaces)
     EXPECT_TRUE(toolbar->actions().contains(Action("EditRedo")));
 }
 
+TEST_F(TUndoTest, KeysReachTheWindowFromAnEditWithNothingOfItsOwn)
+{
+    const QString width = Edit("Edit1")->text();
+    Type("Edit1", "7.25");  // the focus moves on to the next edit, which has no typing to undo
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(qobject_cast<QLineEdit*>(focus), nullptr);
+    QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Edit("Edit1")->text(), width);
+    QTest::keyClick(focus, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Edit("Edit1")->text(), "7.25");
+    QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Edit("Edit1")->text(), "7.25");
+}
+
 TEST_F(TUndoTest, ModifiedMarkFollowsTheSavedState)
 {
     Type("Edit1", "7.25");
