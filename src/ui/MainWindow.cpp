@@ -471,6 +471,18 @@ bool TfrmPMMain::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     }
+    case QEvent::ShortcutOverride:
+        // An edit takes Ctrl+Z and Ctrl+Y for its own typing; with nothing of its own to undo or
+        // redo, they go to the window's Undo and Redo.
+        if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && mine) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const bool undo = key->matches(QKeySequence::Undo);
+            const bool redo = key->matches(QKeySequence::Redo) ||
+                              key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+            if ((undo && !edit->isUndoAvailable()) || (redo && !edit->isRedoAvailable()))
+                return true;
+        }
+        break;
     case QEvent::FocusOut:
         if (watched == findChild<QDateEdit*>("DateTimePicker1"))
             Guarded([&] { InputExit(watched); });

@@ -23,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class QUndoStack;
 class TCheckIconLabel;
 class TDiagramColumn;
 struct TDisplayModel;
@@ -67,6 +68,8 @@ class TfrmPMMain : public QMainWindow {
     void ConvertUnitsExecute(std::uint8_t units);
     void ToolsSaveDefaultExecute();
     void ToolsFactoryDefaultsExecute();
+    // Sizes the isolated footing (aspect 1) and fills its inputs, as one undo step.
+    void ToolsSizeFootingExecute();
     // The user's new-project file in the per-user application data; empty without such a folder.
     QString UserDefaultsFile() const;
     // Prints the report of the current print choice (the last one chosen in the print menu).
@@ -88,6 +91,17 @@ class TfrmPMMain : public QMainWindow {
     QMenu* RecentMenu() const { return RecentMenu_; }
     // The leave handling of the control that has the focus, so that a value being typed is read.
     void CommitFocusedInput();
+
+    // --- Undo and redo (EditHistory.cpp) ---
+    // Every committed change passes the event boundary (Guarded): there the record's inputs are
+    // compared with those after the previous step, and a change becomes one undo step.
+    QUndoStack* History() const { return History_; }
+    // An empty history whose clean state is the record as it is now (New, Open).
+    void StartHistory();
+    // Records the change since the previous step, if any; the step is named after the change.
+    void RecordChange();
+    // Puts a snapshot of the inputs into the record, redisplays them and recomputes.
+    void RestoreInputs(const std::vector<std::uint8_t>& snapshot);
 
     // --- Sections and hints ---
     TSectionPanel* InputSection(const QString& name) const;
@@ -147,6 +161,8 @@ class TfrmPMMain : public QMainWindow {
   private:
     void BuildWindow();
     void BuildCommands();
+    void BuildEditCommands();
+    QString ChangeName(const std::vector<std::uint8_t>& before) const;
     void ConnectCommands();
     void RebuildRecentMenu();
     void UpdateToolsCommands();
@@ -197,6 +213,12 @@ class TfrmPMMain : public QMainWindow {
     QTimer* UpdateTimer_ = nullptr;
     bool ShownOnce_ = false;
 
+    QUndoStack* History_ = nullptr;
+    std::vector<std::uint8_t> Baseline_;  // the inputs after the last step (or New, Open, Undo)
+    QString StepName_;                    // the name a command gives the step it makes
+    int GuardDepth_ = 0;                  // nesting of the event boundary
+    bool Restoring_ = false;              // inside Undo or Redo
+
     QHash<QString, QObject*> Controls_;  // every named control of the window
 
     // Where the display model is shown, resolved once when the window is built: the cells of
@@ -228,9 +250,18 @@ template <class F> void TfrmPMMain::Guarded(F&& handler)
 {
     if (!Data_)
         return;  // the window is being destroyed
+    ++GuardDepth_;
     try {
         handler();
     } catch (const std::exception& error) {
         ShowError(error);
+    }
+    --GuardDepth_;
+    if (GuardDepth_ == 0) {
+        try {
+            RecordChange();
+        } catch (const std::exception& error) {
+            ShowError(error);
+        }
     }
 }

@@ -43,6 +43,9 @@ const TCommand kCommands[] = {
      QStyle::SP_BrowserReload},
     {"ToolsSaveDefault", "Save as &Default", "Start new projects from the inputs of this project", "",
      QStyle::SP_DialogApplyButton},
+    {"ToolsSizeFooting", "Si&ze Footing",
+     "Size the isolated footing: the smallest plan, thickness and bars that pass every check", "",
+     QStyle::SP_ComputerIcon},
     {"ToolsFactoryDefaults", "&Restore Factory Defaults", "Start new projects from the example project again",
      "", QStyle::SP_DialogResetButton},
     {"HelpAbout", "&About", "About Pelmark", "", QStyle::SP_MessageBoxInformation},
@@ -90,6 +93,7 @@ void TfrmPMMain::BuildCommands()
             [this] { Guarded([this] { ConvertUnitsExecute(usEnglish); }); });
     run("ToolsSaveDefault", &TfrmPMMain::ToolsSaveDefaultExecute);
     run("ToolsFactoryDefaults", &TfrmPMMain::ToolsFactoryDefaultsExecute);
+    run("ToolsSizeFooting", &TfrmPMMain::ToolsSizeFootingExecute);
 
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("mnuFile");
@@ -103,10 +107,14 @@ void TfrmPMMain::BuildCommands()
     file->addAction(actions["FileExit"]);
     RebuildRecentMenu();
 
+    BuildEditCommands();
+
     // Only the conversion that applies, and the restore when there are own defaults, are enabled.
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("mnuTools");
     tools->addActions({actions["ToolsConvertSI"], actions["ToolsConvertEnglish"]});
+    tools->addSeparator();
+    tools->addAction(actions["ToolsSizeFooting"]);
     tools->addSeparator();
     tools->addActions({actions["ToolsSaveDefault"], actions["ToolsFactoryDefaults"]});
     connect(tools, &QMenu::aboutToShow, this, [this] { UpdateToolsCommands(); });
@@ -135,6 +143,14 @@ void TfrmPMMain::BuildCommands()
     toolbar->setMovable(false);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     toolbar->addActions({actions["FileNew"], actions["FileOpen"], actions["FileSave"]});
+    toolbar->addSeparator();
+    // Undo and Redo show their icons; the tooltip names the change, so the toolbar keeps its width.
+    for (const char* name : {"EditUndo", "EditRedo"}) {
+        QAction* action = findChild<QAction*>(name);
+        toolbar->addAction(action);
+        if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action)))
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
     toolbar->addSeparator();
     toolbar->addAction(actions["FilePrint"]);
     if (auto* print = qobject_cast<QToolButton*>(toolbar->widgetForAction(actions["FilePrint"]))) {

@@ -235,6 +235,7 @@ void TfrmPMMain::CheckBoxClick(QCheckBox* box)
 void TfrmPMMain::btnPedestalsClick()
 {
     if (EditPedestals(*Data_, this)) {
+        StepName_ = "Pedestals";
         SetModified(true);
         Recalculate();
     }

@@ -1,10 +1,14 @@
-// The Tools commands: converting the project to the other unit system, and one's own defaults for
-// a new project (saved from the open project, or removed to restore the factory defaults).
+// The Tools commands: converting the project to the other unit system, sizing the isolated
+// footing, and one's own defaults for a new project (saved from the open project, or removed to
+// restore the factory defaults).
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 
+#include "core/NumberFormat.h"
+#include "core/Units.h"
 #include "core/UserDefaults.h"
+#include "design/SquareFootingSizing.h"
 #include "design/UnitConversion.h"
 #include "ui/MainWindow.h"
 #include "ui/Platform.h"
@@ -19,6 +23,13 @@ const char* const kRestorePrompt =
 std::string NativePath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
+}
+
+// A footing dimension (in ; mm) as the batch tool's size prints it.
+QString SizeLength(Real value, std::uint8_t units)
+{
+    return QString::fromStdString(FormatFixed(value, units == usSI ? 0 : 1) + " " +
+                                  UnitText(TUnitKind::SmallLength, units));
 }
 
 }  // namespace
@@ -43,7 +54,9 @@ void TfrmPMMain::ConvertUnitsExecute(std::uint8_t units)
     CommitFocusedInput();
     if (Data_->Units == units)
         return;
+    RecordChange();  // a value just committed is a step of its own
     const std::vector<std::string> notes = ConvertProject(*Data_, units);
+    StepName_ = units == usSI ? "Convert to SI Units" : "Convert to English Units";
     // Shown in the new system and read back as the change of an input is.
     EmptyRebarLists();
     Recalculate();
@@ -72,4 +85,32 @@ void TfrmPMMain::ToolsFactoryDefaultsExecute()
     if (Platform().MessageBox(this, TMsgKind::Confirmation, kRestorePrompt, mbYes | mbNo) != mbYes)
         return;
     RemoveUserDefaults(NativePath(UserDefaultsFile()));
+}
+
+void TfrmPMMain::ToolsSizeFootingExecute()
+{
+    CommitFocusedInput();
+    RecordChange();  // a value just committed is a step of its own
+    const TSizingResult size = SizeSquareFooting(*Data_, 1);
+    if (!size.Found) {
+        Platform().MessageBox(this, TMsgKind::Warning,
+                              QString("No footing up to the input limits passes: %1 cannot be met.")
+                                  .arg(QString::fromStdString(size.Failing)),
+                              mbOK);
+        return;
+    }
+    ApplySquareFootingSize(*Data_, size);
+    StepName_ = "Size Footing";
+    // Shown and read back as the change of an input is.
+    Recalculate();
+    ReadInputs();
+    SetModified(true);
+    const std::uint8_t units = Data_->Units;
+    Platform().MessageBox(
+        this, TMsgKind::Information,
+        QString("Sized: B1 = %1, B2 = %2, T = %3, bars %4 x %5")
+            .arg(SizeLength(size.B1, units), SizeLength(size.B2, units), SizeLength(size.Thickness, units))
+            .arg(size.Bars1)
+            .arg(size.Bars2),
+        mbOK);
 }

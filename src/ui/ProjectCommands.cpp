@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QUndoStack>
 #include <QUrl>
 
 #include "core/Today.h"
@@ -141,6 +142,7 @@ void TfrmPMMain::FileNewExecute()
         (units->isEnabled() ? units : Control<QComboBox>("ComboBox2"))->setFocus();
     }
     UpdateCaption();
+    StartHistory();
     if (!source.UserDefaultsError.empty())
         Platform().MessageBox(this, TMsgKind::Warning,
                               QString(kDamagedDefaults)
@@ -200,6 +202,7 @@ void TfrmPMMain::OpenProject(const QString& path)
 
     if (loadError.isEmpty()) {
         SetModified(false);
+        StartHistory();
         Recent_->Add(path);
         RebuildRecentMenu();
     } else {
@@ -234,6 +237,8 @@ void TfrmPMMain::SaveTo(const QString& path)
 {
     Data_->SaveProject(NativePath(path));
     FileName_ = path;
+    RecordChange();  // a value committed by this command is the step the saved state follows
+    History_->setClean();
     SetModified(false);
     UpdateCaption();
     Recent_->Add(path);

@@ -353,8 +353,8 @@ TEST_F(TWindowTest, MenusAndToolbarCarryTheCommands)
     EXPECT_EQ(W().findChild<QAction*>("HelpAutoUpdates")->text(), "A&utomatically Check for Updates");
     EXPECT_EQ(W().findChild<QAction*>("HelpCheckUpdates")->text(), "&Check for Updates Now");
     auto* toolbar = W().findChild<QToolBar*>("ToolBar1");
-    EXPECT_EQ(Names(toolbar->actions()),
-              (QStringList{"FileNew", "FileOpen", "FileSave", "-", "FilePrint", "-", "HelpWebsite"}));
+    EXPECT_EQ(Names(toolbar->actions()), (QStringList{"FileNew", "FileOpen", "FileSave", "-", "EditUndo",
+                                                      "EditRedo", "-", "FilePrint", "-", "HelpWebsite"}));
 }
 
 TEST_F(TWindowTest, ExitRequestsTheClose)
