@@ -1,9 +1,10 @@
 // The entry point: the splash window, the main window and the message loop. With
 // --screenshot PATH the window starts as usual, is rendered once and saved to PATH, and the
-// program ends.
+// program ends; --size WIDTHxHEIGHT (1280x800 unless given) and --open FILE.kpm go with it.
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QSize>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -34,7 +35,7 @@ void InitNumberSeparators()
     SetNumberSeparators(d, g);
 }
 
-int TakeScreenshot(const QString& path)
+int TakeScreenshot(const QString& path, const QSize& size, const QString& project)
 {
     // The user's settings and folders stay untouched.
     QTemporaryDir documents;
@@ -45,9 +46,11 @@ int TakeScreenshot(const QString& path)
     int status = 1;
     {
         TfrmPMMain window;
-        window.resize(1280, 800);
+        window.resize(size);
         window.show();
         QCoreApplication::processEvents();
+        if (!project.isEmpty())
+            window.Guarded([&] { window.OpenProject(project); });
         window.ArrangeColumns();
         QCoreApplication::processEvents();
         status = window.grab().save(path, "PNG") ? 0 : 1;
@@ -60,10 +63,17 @@ int TakeScreenshot(const QString& path)
 
 int main(int argc, char* argv[])
 {
-    QString screenshot;
-    for (int i = 1; i + 1 < argc; ++i)
+    QString screenshot, project;
+    QSize size(1280, 800);
+    for (int i = 1; i + 1 < argc; ++i) {
+        const QString value = QString::fromLocal8Bit(argv[i + 1]);
         if (std::strcmp(argv[i], "--screenshot") == 0)
-            screenshot = QString::fromLocal8Bit(argv[i + 1]);
+            screenshot = value;
+        else if (std::strcmp(argv[i], "--open") == 0)
+            project = value;
+        else if (std::strcmp(argv[i], "--size") == 0 && value.split('x').size() == 2)
+            size = QSize(value.split('x')[0].toInt(), value.split('x')[1].toInt());
+    }
     if (!screenshot.isEmpty() && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
         !std::getenv("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -74,7 +84,7 @@ int main(int argc, char* argv[])
     InitNumberSeparators();
 
     if (!screenshot.isEmpty())
-        return TakeScreenshot(screenshot);
+        return TakeScreenshot(screenshot, size, project);
 
     auto* splash = new TfrmSplash;
     splash->show();

@@ -35,8 +35,24 @@ std::string FormatFixed(Real value, int decimals)
     char buffer[128];
     std::snprintf(buffer, sizeof buffer, "%.9Le", value);
     Real rounded = std::strtold(buffer, nullptr);
-    std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, rounded);
-    std::string text = buffer;
+    std::string text;
+    if (!std::isfinite(rounded) || std::fabs(rounded) < 1e18L) {
+        std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, rounded);
+        text = buffer;
+    } else {
+        // A huge value (a long run of typed digits) is shown whole, never cut: its 10 significant
+        // digits and zeros, not the binary expansion that fixed notation would print.
+        std::snprintf(buffer, sizeof buffer, "%.9Le", value);  // "-1.234567891e+400"
+        const std::string scientific = buffer;
+        const std::size_t e = scientific.find('e');
+        const int exponent = std::atoi(scientific.c_str() + e + 1);
+        for (char ch : scientific.substr(0, e))
+            if (ch != '.')
+                text += ch;
+        text.append(static_cast<std::size_t>(exponent - 9), '0');
+        if (decimals > 0)
+            text += '.' + std::string(static_cast<std::size_t>(decimals), '0');
+    }
     // No "-0.00": a value that shows as zero carries no sign.
     if (!text.empty() && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
         text.erase(0, 1);

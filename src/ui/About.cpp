@@ -71,7 +71,7 @@ TfrmPMAbout::TfrmPMAbout(QWidget* parent) : QDialog(parent)
 
 void TfrmPMAbout::LinkClick()
 {
-    Platform().OpenUrl(MakerAddresses::SiteUrl);
+    OpenWebAddress(this, MakerAddresses::SiteUrl);
 }
 
 bool TfrmPMAbout::eventFilter(QObject* watched, QEvent* event)

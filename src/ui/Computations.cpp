@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "core/NumberFormat.h"
 #include "listings/ComputationListing.h"
@@ -47,10 +48,14 @@ TfrmComputations::TfrmComputations(QWidget* parent) : QDialog(parent), ListView1
 {
     setObjectName("frmComputations");
     setWindowTitle("Computations");
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(302, 437);
+    // Resizable; the list fills the window, and its columns fit their content.
+    resize(302, 437);
+    setSizeGripEnabled(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(ListView1_);
     ListView1_->setObjectName("ListView1");
-    ListView1_->setGeometry(8, 8, 302 - 16, 437 - 16);
+    ListView1_->setTextElideMode(Qt::ElideNone);
     ListView1_->setColumnCount(2);
     ListView1_->setHeaderLabels({"Variable", "Value"});
     ListView1_->setRootIsDecorated(false);
@@ -58,8 +63,8 @@ TfrmComputations::TfrmComputations(QWidget* parent) : QDialog(parent), ListView1
     ListView1_->setAllColumnsShowFocus(true);
     ListView1_->setStyleSheet(
         "QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }");
-    ListView1_->header()->resizeSection(0, 100);
-    ListView1_->header()->setStretchLastSection(true);
+    ListView1_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ListView1_->header()->setStretchLastSection(false);
     ListView1_->setItemDelegate(new THeadingDelegate(ListView1_));
     ListView1_->clear();
 }
@@ -68,6 +73,7 @@ void TfrmComputations::AddRow(const QString& caption, const QString& value, bool
 {
     auto* item = new QTreeWidgetItem(ListView1_, {caption, value});
     item->setData(0, kHeadingRole, heading);
+    item->setFirstColumnSpanned(heading);  // a heading reads across both columns
 }
 
 void TfrmComputations::AddHeading(const QString& text)

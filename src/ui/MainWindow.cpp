@@ -496,6 +496,10 @@ bool TfrmPMMain::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Resize:
         if (watched == IdentPanel_)
             LayoutLogo();  // the logo keeps its slot at the panel's right edge
+        // The columns take their size from the layout, also when the window is first shown at a
+        // restored size without a resize of its own: the layout is decided on the columns' size.
+        if (watched == Columns_)
+            ArrangeColumns();
         break;
     case QEvent::MouseButtonRelease:
         if (watched == Logo_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

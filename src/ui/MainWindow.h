@@ -81,8 +81,11 @@ class TfrmPMMain : public QMainWindow {
     QMenu* PrintMenu() const { return PrintMenu_; }
     // Whether the current project may be discarded; asks to save it when it is modified.
     bool ConfirmSave();
+    // The same question before another project is read; "No" keeps the modified mark until it is.
+    bool ConfirmReplace();
     void SetModified(bool modified);
-    // Resets the record and reads a project file into it, as Open does after its dialog.
+    // Reads a project file into a fresh record and shows it, as Open does after its dialog; a file that
+    // cannot be read is reported and leaves the open project as it was.
     void OpenProject(const QString& path);
     // Opens an entry of the recent projects list (a missing file is reported and removed).
     void OpenRecentProject(const QString& path);

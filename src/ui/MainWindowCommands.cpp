@@ -182,7 +182,7 @@ void TfrmPMMain::HelpAboutExecute()
 
 void TfrmPMMain::HelpWebsiteExecute()
 {
-    Platform().OpenUrl(MakerAddresses::SiteUrl);
+    OpenWebAddress(this, MakerAddresses::SiteUrl);
 }
 
 void TfrmPMMain::imgDiagClick(TDiagramImage* image)

@@ -2,9 +2,15 @@
 
 #include <algorithm>
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 #include "core/NumberFormat.h"
@@ -52,8 +58,89 @@ void TNumericEdit::SetFailing(bool failing)
     setPalette(p);
 }
 
+QString TNumericEdit::FilteredInsertion(const QString& text) const
+{
+    // What the edit holds once the insertion has replaced the selection, as each key would see it.
+    QString held = this->text();
+    if (hasSelectedText())
+        held.remove(selectionStart(), selectedText().size());
+    QString taken;
+    for (const QChar ch : text)
+        if (ch != QChar('\b') && AcceptsKey(ch, held + taken))
+            taken += ch;
+    return taken;
+}
+
+void TNumericEdit::PasteFiltered(QClipboard::Mode mode)
+{
+    if (isReadOnly())
+        return;
+    const QString taken = FilteredInsertion(QGuiApplication::clipboard()->text(mode));
+    if (!taken.isEmpty())  // as typed: characters the filter drops leave the text alone
+        insert(taken);
+}
+
+QMenu* TNumericEdit::CreateEditMenu()
+{
+    auto* menu = new QMenu(this);
+    const bool selected = hasSelectedText();
+    const bool writable = !isReadOnly();
+    auto add = [&](const QString& text, QKeySequence::StandardKey keys, bool enabled, auto slot) {
+        QAction* action = menu->addAction(text);
+        connect(action, &QAction::triggered, this, slot);
+        action->setShortcut(keys);
+        action->setEnabled(enabled);
+        return action;
+    };
+    if (writable)
+        add("Cu&t", QKeySequence::Cut, selected, &QLineEdit::cut);
+    add("&Copy", QKeySequence::Copy, selected, &QLineEdit::copy);
+    if (writable) {
+        add("&Paste", QKeySequence::Paste, !FilteredInsertion(QGuiApplication::clipboard()->text()).isEmpty(),
+            [this] { PasteFiltered(QClipboard::Clipboard); });
+        add("&Delete", QKeySequence::Delete, selected, &QLineEdit::del);
+    }
+    menu->addSeparator();
+    add("Select &All", QKeySequence::SelectAll, !text().isEmpty(), &QLineEdit::selectAll);
+    return menu;
+}
+
+void TNumericEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = CreateEditMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void TNumericEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The middle button pastes the selection through the key filter, as the other pastes do.
+    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
+        QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        PasteFiltered(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
 void TNumericEdit::keyPressEvent(QKeyEvent* event)
 {
+    // The edit shortcuts work as the context menu does; a paste goes through the key filter.
+    if (event->matches(QKeySequence::Paste)) {
+        PasteFiltered(QClipboard::Clipboard);
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll) || event->matches(QKeySequence::Copy) ||
+        event->matches(QKeySequence::Cut)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();  // for the dialog or window around the edit, which cancels or closes
+        return;
+    }
     const QString text = event->text();
     const bool editingKey = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Left ||
                             event->key() == Qt::Key_Right || event->key() == Qt::Key_Home ||
@@ -67,7 +154,7 @@ void TNumericEdit::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
         return;
     }
-    event->accept();  // dropped: letters, thousands separators, Ctrl+C/V/X, a second separator
+    event->accept();  // dropped: letters, thousands separators, other control keys, a second separator
 }
 
 void TNumericEdit::focusInEvent(QFocusEvent* event)

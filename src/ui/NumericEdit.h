@@ -1,8 +1,12 @@
 // A numeric edit of the window: it carries the limits tag of its value, filters the keys it takes,
 // knows its hint, and tells the window when it is entered and left. Result edits are read-only.
+// Typing, pasting (keyboard, menu, middle button) all pass the same key filter.
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
+
+class QMenu;
 
 #include "core/Globals.h"
 
@@ -18,6 +22,12 @@ class TNumericEdit : public QLineEdit {
 
     // The key filter: backspace, "-", digits, and one decimal separator.
     static bool AcceptsKey(QChar key, const QString& text);
+    // The characters of a text that the key filter takes, typed in turn over the selection.
+    QString FilteredInsertion(const QString& text) const;
+    // Pastes the clipboard (or the mouse selection) through the key filter.
+    void PasteFiltered(QClipboard::Mode mode);
+    // The context menu: only the commands that work here, enabled when they would do something.
+    QMenu* CreateEditMenu();
 
     // The text colour of a pass (normal) or a fail (red).
     void SetFailing(bool failing);
@@ -29,6 +39,8 @@ class TNumericEdit : public QLineEdit {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -53,3 +53,7 @@ IPlatform& Platform();
 void SetPlatform(IPlatform* platform);
 
 std::unique_ptr<IPlatform> MakeQtPlatform();
+
+// Opens a web address in the browser; when none can be started, says so and shows the address in
+// a message whose text can be selected and copied.
+void OpenWebAddress(QWidget* parent, const QString& url);

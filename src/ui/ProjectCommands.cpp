@@ -1,5 +1,7 @@
 // The project commands: New, Open, Save, Save As, Exit and the close request, the save prompt,
 // the modified flag and the caption, the logo buttons, the recent projects and dropped files.
+#include <memory>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -71,7 +73,9 @@ void TfrmPMMain::SetModified(bool modified)
     setWindowModified(modified);
 }
 
-bool TfrmPMMain::ConfirmSave()
+// "No" keeps the modified mark: the project stays on screen, and stays modified, until another
+// project has been read in its place.
+bool TfrmPMMain::ConfirmReplace()
 {
     if (!Modified_)
         return true;
@@ -79,9 +83,15 @@ bool TfrmPMMain::ConfirmSave()
         Platform().MessageBox(this, TMsgKind::Confirmation, kSavePrompt, mbYes | mbNo | mbCancel);
     if (answer == mbYes)
         FileSaveExecute();  // an error goes to the caller, which abandons its command
-    else if (answer == mbNo)
-        SetModified(false);
-    return !Modified_;
+    return answer == mbNo || !Modified_;
+}
+
+bool TfrmPMMain::ConfirmSave()
+{
+    if (!ConfirmReplace())
+        return false;
+    SetModified(false);
+    return true;
 }
 
 void TfrmPMMain::CommitFocusedInput()
@@ -153,7 +163,7 @@ void TfrmPMMain::FileNewExecute()
 
 void TfrmPMMain::FileOpenExecute()
 {
-    if (!ConfirmSave())
+    if (!ConfirmReplace())
         return;
     const QString path = Platform().OpenFileDialog(
         this, {"Open", kProjectFilter, "kpm", DocumentsFolder_, FileName_.isEmpty() ? "*.kpm" : FileName_});
@@ -164,19 +174,20 @@ void TfrmPMMain::FileOpenExecute()
 
 void TfrmPMMain::OpenProject(const QString& path)
 {
-    TPMData& d = *Data_;
-    d.ResetRecord();
+    // Read into a fresh record: a damaged or foreign file leaves the open project, its name, its
+    // modified mark and every control as they were.
+    auto loaded = std::make_unique<TPMData>();
+    try {
+        loaded->LoadProject(NativePath(path));
+    } catch (const std::exception& error) {
+        Data_->SetUnitSystem(Data_->Units);  // the fresh record made its own input limits active
+        Platform().MessageBox(this, TMsgKind::Error, QString::fromUtf8(error.what()), mbOK);
+        return;
+    }
+    *Data_ = std::move(*loaded);
     InputSection("pnlGeneralData")->Expand(true);
     ResultSection("pnlBearingCapacity")->Expand(true);
     FileName_ = path;
-
-    QString loadError;
-    try {
-        d.LoadProject(NativePath(path));
-    } catch (const std::exception& error) {
-        loadError = QString::fromUtf8(error.what());
-        FileName_.clear();
-    }
     // A computation error does not undo the load: it is shown once the project is on screen.
     QString computeError;
     auto attempt = [&](auto&& step) {
@@ -187,27 +198,20 @@ void TfrmPMMain::OpenProject(const QString& path)
                 computeError = QString::fromUtf8(error.what());
         }
     };
-    if (loadError.isEmpty())
-        attempt([&] {
-            Recalculate();
-            SetModified(false);
-        });
+    attempt([&] {
+        Recalculate();
+        SetModified(false);
+    });
 
-    // The change handling of the units list reads every input shown (after a failed load, the
-    // previous project's values) into the record and recomputes.
+    // The change handling of the units list shows the record and recomputes.
     auto* units = Control<QComboBox>("ComboBox1");
     (units->isEnabled() ? units : Control<QComboBox>("ComboBox2"))->setFocus();
     attempt([&] { InputChange(units); });
     UpdateCaption();
-
-    if (loadError.isEmpty()) {
-        SetModified(false);
-        StartHistory();
-        Recent_->Add(path);
-        RebuildRecentMenu();
-    } else {
-        Platform().MessageBox(this, TMsgKind::Error, loadError, mbOK);
-    }
+    SetModified(false);
+    StartHistory();
+    Recent_->Add(path);
+    RebuildRecentMenu();
     if (!computeError.isEmpty())
         Platform().MessageBox(this, TMsgKind::Error, computeError, mbOK);
 }
@@ -332,7 +336,7 @@ void TfrmPMMain::OpenRecentProject(const QString& path)
             mbOK);
         return;
     }
-    if (ConfirmSave())
+    if (ConfirmReplace())
         OpenProject(path);
 }
 
@@ -350,7 +354,7 @@ bool TfrmPMMain::HandleFileDrag(QEvent* event)
             this,
             [this, path] {
                 Guarded([&] {
-                    if (ConfirmSave())
+                    if (ConfirmReplace())
                         OpenProject(path);
                 });
             },

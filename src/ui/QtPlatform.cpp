@@ -32,6 +32,7 @@ class TQtPlatform final : public IPlatform {
         }
         box.setWindowTitle(QCoreApplication::applicationName());
         box.setText(text);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         QMessageBox::StandardButtons qtButtons;
         if (buttons & mbOK)
             qtButtons |= QMessageBox::Ok;
@@ -145,4 +146,12 @@ IPlatform& Platform()
 void SetPlatform(IPlatform* platform)
 {
     gInstalled = platform;
+}
+
+void OpenWebAddress(QWidget* parent, const QString& url)
+{
+    if (Platform().OpenUrl(url))
+        return;
+    Platform().MessageBox(parent, TMsgKind::Information,
+                          QString("No web browser could be started. The address is:\n\n%1").arg(url), mbOK);
 }

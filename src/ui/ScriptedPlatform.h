@@ -23,6 +23,7 @@ class TScriptedPlatform final : public IPlatform {
     QList<TMessage> Messages;
     QList<TFileDialogSpec> FileDialogs;
     QStringList OpenedUrls;
+    bool BrowserStarts = true;  // what OpenUrl answers
     QStringList StartedPrograms;
     QMap<QString, QVariant> Settings;
     QString Documents;
@@ -40,7 +41,7 @@ class TScriptedPlatform final : public IPlatform {
     bool OpenUrl(const QString& url) override
     {
         OpenedUrls.append(url);
-        return true;
+        return BrowserStarts;
     }
     bool StartProgram(const QString& path, const QStringList&) override
     {

@@ -56,6 +56,10 @@ void TfrmPMMain::showEvent(QShowEvent* event)
     if (ShownOnce_ || event->spontaneous())
         return;
     ShownOnce_ = true;
+    // The layout decision once every column has its first real size (a restored size is applied
+    // before the window is shown, when the columns are not laid out yet).
+    QMetaObject::invokeMethod(
+        this, [this] { ArrangeColumns(); }, Qt::QueuedConnection);
     AutoUpdates_->setChecked(AutoUpdatesStored());
     UpdateTimer_->start();
 }

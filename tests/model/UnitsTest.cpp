@@ -65,6 +65,9 @@ TEST_F(UnitsTest, FormatInputClampsTheTextOnly)
     EXPECT_EQ(FormatInput(1.23456, 99), "1.23");
     EXPECT_EQ(FormatInput(-0.001, 1), "0.00");  // no "-0.00"
     EXPECT_EQ(FormatInput(1234567.5, 40), "1234567.5000");
+    // A 400-digit value typed into an edit without bounds is shown whole, rounded to 10 digits.
+    EXPECT_EQ(FormatInput(-1.2345678912e400L, 1), "-1234567891" + std::string(391, '0') + ".00");
+    EXPECT_EQ(FormatInput(98765432109876543210.0L, 1), "98765432110000000000.00");
     ActivateInputLimits(usSI);
     EXPECT_EQ(FormatInput(115, 6), "25.0");
     SetNumberSeparators(',', '.');

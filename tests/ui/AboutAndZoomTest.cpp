@@ -62,6 +62,22 @@ TEST_F(TWindowTest, WebsiteOpensTheMakersSite)
     EXPECT_EQ(Platform_.OpenedUrls, QStringList{MakerAddresses::SiteUrl});
 }
 
+// Without a browser, the About link and the Website command say so and show the address.
+TEST_F(TWindowTest, WithoutABrowserTheAddressIsShown)
+{
+    Platform_.BrowserStarts = false;
+    TfrmPMAbout about(&W());
+    QTest::mouseClick(about.LinkLabel(), Qt::LeftButton);
+    W().findChild<QAction*>("HelpWebsite")->trigger();
+    EXPECT_EQ(Platform_.OpenedUrls, (QStringList{MakerAddresses::SiteUrl, MakerAddresses::SiteUrl}));
+    ASSERT_EQ(Platform_.Messages.size(), 2);
+    for (const auto& message : Platform_.Messages) {
+        EXPECT_TRUE(message.Text.startsWith("No web browser could be started."))
+            << message.Text.toStdString();
+        EXPECT_TRUE(message.Text.endsWith(MakerAddresses::SiteUrl));
+    }
+}
+
 TEST(ZoomBitmapSize, IsTheWorkAreaLessTheFrame)
 {
     EXPECT_EQ(ZoomBitmapSize(QSize(1920, 1040)), QSize(1900, 940));

@@ -25,6 +25,29 @@ TEST_F(TWindowTest, PlacementIsStoredAndRestored)
     EXPECT_EQ(again.size(), QSize(900, 600));
 }
 
+// Restarted at a stored size, the window lays out its columns as it does when resized to that size.
+TEST_F(TWindowTest, RestoredSizeDecidesTheLayout)
+{
+    for (const QSize size : {QSize(1600, 1000), QSize(1024, 700), QSize(900, 600)}) {
+        Window_.reset();
+        Window_ = std::make_unique<TfrmPMMain>();
+        Window_->show();
+        Window_->resize(size);
+        QCoreApplication::processEvents();
+        const bool resized = W().DiagramsInResultColumn();
+        Window_.reset();  // stores the size
+
+        Window_ = std::make_unique<TfrmPMMain>();
+        Window_->show();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(W().size(), size);
+        EXPECT_EQ(W().DiagramsInResultColumn(), resized) << size.width() << " x " << size.height();
+        if (size.width() == 1600) {
+            EXPECT_FALSE(W().DiagramsInResultColumn());  // room for the diagram column
+        }
+    }
+}
+
 TEST_F(TWindowTest, MaximisedKeepsTheNormalRectangle)
 {
     Window_.reset();

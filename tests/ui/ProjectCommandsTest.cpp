@@ -154,9 +154,9 @@ TEST_F(TProjectTest, ForeignFileIsRefusedAndTheShownValuesStay)
 
     EXPECT_EQ(MessageTexts(), (QStringList{kPrompt, "Wrong file format"}));
     EXPECT_EQ(Platform_.Messages[1].Kind, TMsgKind::Error);
-    EXPECT_TRUE(W().FileName().isEmpty());
-    EXPECT_EQ(W().Caption(), "Korvane Pelmark");
-    // The reset record took the values still shown in the window, so the project is modified.
+    // The open project keeps its name, its typed value and its modified mark.
+    EXPECT_EQ(W().FileName(), Path("named.kpm"));
+    EXPECT_EQ(W().Caption(), "Korvane Pelmark - named.kpm");
     EXPECT_EQ(D().B, kTyped);
     EXPECT_TRUE(W().Modified());
 }

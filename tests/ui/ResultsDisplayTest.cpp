@@ -2,6 +2,7 @@
 // colours and icons, and the factor-of-safety cap.
 #include <QCheckBox>
 #include <QLabel>
+#include <QTreeWidget>
 
 #include "WindowFixture.h"
 #include "ui/Computations.h"
@@ -147,6 +148,29 @@ TEST_F(TWindowTest, ComputationListingsHaveHeadingRows)
     std::unique_ptr<TfrmComputations> stability(W().BuildStabilityListing());
     EXPECT_EQ(stability->Caption(0), "Total Resultant Load and Eccentricities");
     EXPECT_TRUE(stability->IsHeading(0));
+}
+
+// The viewer shows every caption and value whole: headings span both columns, the columns fit
+// their widest text, and the window can be resized.
+TEST_F(TWindowTest, ComputationsViewerShowsEveryTextWhole)
+{
+    std::unique_ptr<TfrmComputations> stability(W().BuildStabilityListing());
+    stability->show();
+    QCoreApplication::processEvents();
+    QTreeWidget* list = stability->ListView();
+    EXPECT_NE(stability->minimumSize(), stability->maximumSize());
+    EXPECT_EQ(list->textElideMode(), Qt::ElideNone);
+    const QFontMetrics metrics(list->font());
+    for (int row = 0; row < stability->RowCount(); ++row) {
+        QTreeWidgetItem* item = list->topLevelItem(row);
+        EXPECT_EQ(item->isFirstColumnSpanned(), stability->IsHeading(row)) << row;
+        if (stability->IsHeading(row))
+            continue;
+        EXPECT_GE(list->columnWidth(0), metrics.horizontalAdvance(stability->Caption(row)))
+            << stability->Caption(row).toStdString();
+        EXPECT_GE(list->columnWidth(1), metrics.horizontalAdvance(stability->Value(row)))
+            << stability->Value(row).toStdString();
+    }
 }
 
 }  // namespace
