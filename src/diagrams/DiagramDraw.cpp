@@ -88,7 +88,7 @@ void TDiagramDraw::Draw(QSize size, TDiagramKind kind)
         return;
     if (kind == TDiagramKind::BearingPlan)
         DrawBearingPlan();
-    else if (!(Data.Continuous.UseContinuousReinforcement && DrawStemWallSection()))
+    else if (!(kind == TDiagramKind::StemWallSection && DrawStemWallSection()))
         DrawFootingSection();
     Canvas_.reset();
 }
@@ -312,10 +312,9 @@ QImage DrawDiagramToBitmap(QSize size, const TPMData& data, TDiagramKind kind)
     return draw.Bitmap;
 }
 
-void DrawDiagramToBitmap(QImage& bitmap, const TPMData& data, bool sectionKind)
+void DrawDiagramToBitmap(QImage& bitmap, const TPMData& data, TDiagramKind kind)
 {
-    bitmap = DrawDiagramToBitmap(bitmap.size(), data,
-                                 sectionKind ? TDiagramKind::Section : TDiagramKind::BearingPlan);
+    bitmap = DrawDiagramToBitmap(bitmap.size(), data, kind);
 }
 
 int Trunc(long double v)

@@ -11,8 +11,9 @@
 #include "diagrams/Canvas.h"
 
 enum class TDiagramKind {
-    Section,      // stem wall section with the continuous design on, else the footing section
-    BearingPlan,  // plan of the stability footing with pedestals, kern, resultant and pressures
+    Section,          // the footing section
+    BearingPlan,      // plan of the stability footing with pedestals, kern, resultant and pressures
+    StemWallSection,  // the stem wall section; the footing section where the wall cannot be drawn
 };
 
 // Colours of the diagrams.
@@ -100,8 +101,8 @@ QRgb ContrastColor(QRgb colour);
 
 // Draws one diagram of the record into a new bitmap of the given size.
 QImage DrawDiagramToBitmap(QSize size, const TPMData& data, TDiagramKind kind);
-// The same for the caller's bitmap, keeping its size (sectionKind: Section, else BearingPlan).
-void DrawDiagramToBitmap(QImage& bitmap, const TPMData& data, bool sectionKind);
+// The same for the caller's bitmap, keeping its size.
+void DrawDiagramToBitmap(QImage& bitmap, const TPMData& data, TDiagramKind kind);
 
 // Nearest integer, halves to the even neighbour.
 int Nearest(long double v);

@@ -128,6 +128,7 @@ class TBuilder {
             model.Results.push_back(std::move(section));
         }
         model.BearingDiagramVisible = stability;
+        model.StemWallDiagramVisible = Record_.Continuous.UseContinuousReinforcement != 0;
         return model;
     }
 

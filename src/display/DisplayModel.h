@@ -40,6 +40,7 @@ struct TDisplayModel {
     std::vector<TDisplaySection> Inputs;   // the input column, top to bottom
     std::vector<TDisplaySection> Results;  // the result column, top to bottom
     bool BearingDiagramVisible = true;     // the "BEARING DIAGRAM" tabs
+    bool StemWallDiagramVisible = false;   // the "CONTINUOUS REINFORCEMENT" tabs (the stem wall section)
 
     // The section of either column with this name, or nullptr.
     const TDisplaySection* FindSection(std::string_view name) const;

@@ -407,7 +407,8 @@ void TfrmPMMain::ArrangeColumns()
         pages->setTabVisible(TResultColumn::pgDiagram, true);
         pages->setTabVisible(TResultColumn::pgBearing, !continuous);
         pages->setTabVisible(TResultColumn::pgLoading, true);
-        pages->setTabVisible(TResultColumn::pgContinuous, false);
+        pages->setTabVisible(TResultColumn::pgContinuous,
+                             Data_ && Data_->Continuous.UseContinuousReinforcement);
         for (int i = 0; i < 4; ++i)
             if (Images_[i]->parentWidget() != Results_->Page(i + 1)) {
                 Images_[i]->setParent(Results_->Page(i + 1));
@@ -427,6 +428,8 @@ void TfrmPMMain::ArrangeColumns()
                 Images_[i]->show();
             }
         Diagrams_->Pages()->setTabVisible(TDiagramColumn::pgBearing, !continuous);
+        Diagrams_->Pages()->setTabVisible(TDiagramColumn::pgContinuous,
+                                          Data_ && Data_->Continuous.UseContinuousReinforcement);
         Diagrams_->show();
         Inputs_->setFixedWidth(TInputColumn::kWidth);
     }

@@ -11,6 +11,7 @@
 
 #include "core/InputCatalogue.h"
 #include "core/PMClasses.h"
+#include "diagrams/DiagramDraw.h"
 #include "ui/SectionPanel.h"
 #include "ui/UnitLabels.h"
 
@@ -151,6 +152,14 @@ class TfrmPMMain : public QMainWindow {
 
     // Redraws the footing section and the bearing diagram.
     void DrawDiagrams();
+    // The drawing of each diagram image: the footing section, the bearing plan, (the loading
+    // illustration,) the stem wall section.
+    static TDiagramKind DiagramKindOf(int image)
+    {
+        return image == 1   ? TDiagramKind::BearingPlan
+               : image == 3 ? TDiagramKind::StemWallSection
+                            : TDiagramKind::Section;
+    }
     // Moves the diagrams between the result column and the diagram column by the window width.
     void ArrangeColumns();
     bool DiagramsInResultColumn() const { return NarrowLayout_; }

@@ -190,12 +190,15 @@ void TfrmPMMain::imgDiagClick(TDiagramImage* image)
     QImage picture;
     if (image == Images_[2]) {
         picture = image->Image();  // the loading illustration at its own size
-    } else if (image == Images_[0] || image == Images_[1]) {
+    } else {
         // Drawn again at the large size, so lines and text grow with it.
         const QScreen* screen = this->screen();
         const QSize workArea = screen ? screen->availableGeometry().size() : QSize(1024, 768);
         picture = QImage(ZoomBitmapSize(workArea), QImage::Format_RGB32);
-        DrawDiagramToBitmap(picture, *Data_, image == Images_[0]);
+        DrawDiagramToBitmap(picture, *Data_,
+                            DiagramKindOf(image == Images_[0]   ? 0
+                                          : image == Images_[1] ? 1
+                                                                : 3));
     }
     ShowImgZoom(this, picture);
 }

@@ -228,14 +228,18 @@ void TfrmPMMain::SetResultVisibility(const TDisplayModel& model)
     pages->setTabVisible(TResultColumn::pgBearing,
                          pages->isTabVisible(TResultColumn::pgDiagram) && model.BearingDiagramVisible);
     Diagrams_->Pages()->setTabVisible(TDiagramColumn::pgBearing, model.BearingDiagramVisible);
+    // The stem wall section has its own tab while the continuous design is on.
+    Diagrams_->Pages()->setTabVisible(TDiagramColumn::pgContinuous, model.StemWallDiagramVisible);
+    pages->setTabVisible(TResultColumn::pgContinuous,
+                         pages->isTabVisible(TResultColumn::pgDiagram) && model.StemWallDiagramVisible);
 }
 
 void TfrmPMMain::DrawDiagrams()
 {
-    for (int i = 0; i < 2; ++i) {
+    for (int i : {0, 1, 3}) {
         TDiagramImage* image = Images_[i];
         QImage bitmap(image->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-        DrawDiagramToBitmap(bitmap, *Data_, i == 0);
+        DrawDiagramToBitmap(bitmap, *Data_, DiagramKindOf(i));
         image->SetImage(bitmap);
     }
 }

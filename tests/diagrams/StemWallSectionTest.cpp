@@ -66,7 +66,7 @@ TEST(StemWallSection, BarsAndOutlineAtComputedPixels)
          {Case{"English one layer", 0, 1}, Case{"English two layers", 0, 2}, Case{"SI two layers", 1, 2}}) {
         SCOPED_TRACE(k.Name);
         const QImage im =
-            DrawDiagramToBitmap({412, 361}, StemWallRecord(k.Units, k.Layers), TDiagramKind::Section);
+            DrawDiagramToBitmap({412, 361}, StemWallRecord(k.Units, k.Layers), TDiagramKind::StemWallSection);
         // Outline: footing faces, bottom, toe top, wall faces and top.
         EXPECT_EQ(BlackRun(im, 148, 300, true), 2);
         EXPECT_EQ(BlackRun(im, 264, 300, true), 2);
@@ -109,7 +109,7 @@ TEST(StemWallSection, ContinuousShapeStandsTheWallOnTheFootingEdge)
 {
     TPMData data = StemWallRecord(0, 1);
     data.Shape = shContinuous;
-    const QImage im = DrawDiagramToBitmap({412, 361}, data, TDiagramKind::Section);
+    const QImage im = DrawDiagramToBitmap({412, 361}, data, TDiagramKind::StemWallSection);
     EXPECT_EQ(BlackRun(im, 119, 100, true), 2);
     EXPECT_EQ(BlackRun(im, 136, 100, true), 2);
     EXPECT_EQ(BlackRun(im, 126, 100, true), 4);
@@ -134,9 +134,11 @@ TEST(StemWallSection, ZeroGoverningDimensionFallsBackToTheFootingSection)
         TPMData data = plain;
         data.Continuous.UseContinuousReinforcement = 1;
         data.Continuous.*field = 0;
-        EXPECT_TRUE(DrawDiagramToBitmap({412, 361}, data, TDiagramKind::Section) == footing);
+        EXPECT_TRUE(DrawDiagramToBitmap({412, 361}, data, TDiagramKind::StemWallSection) == footing);
     }
     TPMData whole = plain;
     whole.Continuous.UseContinuousReinforcement = 1;
-    EXPECT_FALSE(DrawDiagramToBitmap({412, 361}, whole, TDiagramKind::Section) == footing);
+    EXPECT_FALSE(DrawDiagramToBitmap({412, 361}, whole, TDiagramKind::StemWallSection) == footing);
+    // The footing section stays the footing section with the continuous design on.
+    EXPECT_TRUE(DrawDiagramToBitmap({412, 361}, whole, TDiagramKind::Section) == footing);
 }

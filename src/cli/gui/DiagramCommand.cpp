@@ -1,4 +1,4 @@
-// pelmark-calc diagram section|bearing FILE.kpm OUT.png [--size WxH]: draws one diagram of a
+// pelmark-calc diagram section|wall|bearing FILE.kpm OUT.png [--size WxH]: draws one diagram of a
 // project as the window shows it, into a PNG picture.
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -47,11 +47,11 @@ int RunDiagram(const std::vector<std::string>& args)
         }
     }
     if (positional.empty())
-        throw EUsageError{"expected a diagram name (section, bearing or loading)"};
+        throw EUsageError{"expected a diagram name (section, wall, bearing or loading)"};
     const std::string which = positional[0];
     const bool loading = which == "loading";
-    if (!loading && which != "section" && which != "bearing")
-        throw EUsageError{"unknown diagram '" + which + "' (section, bearing or loading)"};
+    if (!loading && which != "section" && which != "wall" && which != "bearing")
+        throw EUsageError{"unknown diagram '" + which + "' (section, wall, bearing or loading)"};
     if (positional.size() != (loading ? 2u : 3u))
         throw EUsageError{loading ? "expected an output file" : "expected a project file and an output file"};
     const std::string& output = positional.back();
@@ -64,8 +64,10 @@ int RunDiagram(const std::vector<std::string>& args)
     } else {
         TPMData record;
         failure = LoadAndCompute(record, positional[1], TLoadMode::AsShown);
-        picture = DrawDiagramToBitmap(size.isEmpty() ? QSize(412, 361) : size, record,
-                                      which == "section" ? TDiagramKind::Section : TDiagramKind::BearingPlan);
+        const TDiagramKind kind = which == "section" ? TDiagramKind::Section
+                                  : which == "wall"  ? TDiagramKind::StemWallSection
+                                                     : TDiagramKind::BearingPlan;
+        picture = DrawDiagramToBitmap(size.isEmpty() ? QSize(412, 361) : size, record, kind);
     }
 
     // Written beside the target and renamed over it only when complete.
@@ -82,7 +84,7 @@ int RunDiagram(const std::vector<std::string>& args)
 }
 
 const TCliRegistration kDiagram{
-    {"diagram", "section|bearing FILE.kpm OUT.png [--size WxH] | loading OUT.png [--size WxH]",
+    {"diagram", "section|wall|bearing FILE.kpm OUT.png [--size WxH] | loading OUT.png [--size WxH]",
      "draws the section or the bearing diagram of a project into a PNG (default 412x361), "
      "or the loading illustration (default 1024x768)",
      RunDiagram}};

@@ -53,6 +53,7 @@ int Display(const std::vector<std::string>& args)
         out[key] = std::move(list);
     }
     out["bearingDiagramVisible"] = model.BearingDiagramVisible;
+    out["stemWallDiagramVisible"] = model.StemWallDiagramVisible;
     if (!error.empty())
         out["error"] = error;
     std::cout << out.dump(1, ' ', false, TJson::error_handler_t::replace) << "\n";
