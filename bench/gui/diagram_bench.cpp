@@ -1,6 +1,5 @@
 // Drawing time of each diagram of the shipped example projects, at the screen image size and at
 // the zoom window's size.
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <string>
 
@@ -55,13 +54,3 @@ void BM_LoadingIllustration(benchmark::State& state)
 }
 BENCHMARK(BM_LoadingIllustration)->Unit(benchmark::kMillisecond);
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,6 +1,5 @@
 // The whole calculation report of the English example as a PDF file: display model, composition,
 // three diagrams at 200 pixels an inch, fonts embedded. Target: at most 300 ms.
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <string>
@@ -55,13 +54,3 @@ void BM_ReportToPdf(benchmark::State& state)
 BENCHMARK(BM_ReportToPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
