@@ -1,11 +1,14 @@
 // The entry point: the splash window, the main window and the message loop. With
 // --screenshot PATH the window starts as usual, is rendered once and saved to PATH, and the
-// program ends; --size WIDTHxHEIGHT (1280x800 unless given) and --open FILE.kpm go with it.
+// program ends; --size WIDTHxHEIGHT (1280x800 unless given), --open FILE.kpm and --expand SECTION
+// (a section's object name, such as pnlContinuousResults; may be given once for each column) go
+// with it.
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
 #include <QSize>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <cstring>
@@ -35,7 +38,7 @@ void InitNumberSeparators()
     SetNumberSeparators(d, g);
 }
 
-int TakeScreenshot(const QString& path, const QSize& size, const QString& project)
+int TakeScreenshot(const QString& path, const QSize& size, const QString& project, const QStringList& expand)
 {
     // The user's settings and folders stay untouched.
     QTemporaryDir documents;
@@ -51,6 +54,13 @@ int TakeScreenshot(const QString& path, const QSize& size, const QString& projec
         QCoreApplication::processEvents();
         if (!project.isEmpty())
             window.Guarded([&] { window.OpenProject(project); });
+        for (const QString& name : expand) {
+            TSectionPanel* section = window.InputSection(name);
+            if (!section)
+                section = window.ResultSection(name);
+            if (section)
+                section->Expand(true);
+        }
         window.ArrangeColumns();
         QCoreApplication::processEvents();
         status = window.grab().save(path, "PNG") ? 0 : 1;
@@ -64,6 +74,7 @@ int TakeScreenshot(const QString& path, const QSize& size, const QString& projec
 int main(int argc, char* argv[])
 {
     QString screenshot, project;
+    QStringList expand;
     QSize size(1280, 800);
     for (int i = 1; i + 1 < argc; ++i) {
         const QString value = QString::fromLocal8Bit(argv[i + 1]);
@@ -71,6 +82,8 @@ int main(int argc, char* argv[])
             screenshot = value;
         else if (std::strcmp(argv[i], "--open") == 0)
             project = value;
+        else if (std::strcmp(argv[i], "--expand") == 0)
+            expand << value;
         else if (std::strcmp(argv[i], "--size") == 0 && value.split('x').size() == 2)
             size = QSize(value.split('x')[0].toInt(), value.split('x')[1].toInt());
     }
@@ -84,7 +97,7 @@ int main(int argc, char* argv[])
     InitNumberSeparators();
 
     if (!screenshot.isEmpty())
-        return TakeScreenshot(screenshot, size, project);
+        return TakeScreenshot(screenshot, size, project, expand);
 
     auto* splash = new TfrmSplash;
     splash->show();

@@ -1,6 +1,5 @@
 #include "ui/Pedastals.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -100,7 +99,8 @@ TfrmPedastals::TfrmPedastals(const TPMData& data, QWidget* parent)
         ShowTab();
         Edits_[0]->setFocus();
     });
-    qApp->installEventFilter(this);
+    // Return moves to the next control from the number field as from the edits.
+    SpinEdit1_->installEventFilter(this);
     RebuildTabs();
 }
 

@@ -144,4 +144,23 @@ TEST_P(TPedestalsEscTest, EscCancelsFromAnyControl)
 
 INSTANTIATE_TEST_SUITE_P(Controls, TPedestalsEscTest, ::testing::Values(0, 1, 7, 20, 21));
 
+// Return moves on to the next control, from the number field and from an edit, and never closes
+// the dialog (Enter would otherwise press its default button).
+TEST(TPedestalsReturnTest, ReturnMovesToTheNextControl)
+{
+    TPMData data;
+    data.Stability.PedestalCount = 1;
+    TfrmPedastals dialog(data, nullptr);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    for (QWidget* control :
+         {static_cast<QWidget*>(dialog.SpinEdit1()), static_cast<QWidget*>(dialog.Edit(3))}) {
+        control->setFocus(Qt::OtherFocusReason);
+        ASSERT_TRUE(control->hasFocus());
+        QTest::keyClick(control, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_FALSE(control->hasFocus()) << control->objectName().toStdString();
+    }
+}
+
 }  // namespace
