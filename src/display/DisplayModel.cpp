@@ -182,6 +182,7 @@ class TBuilder {
         r.Caption = row.CaptionOf ? row.CaptionOf(Record_) : row.Caption;
         r.Unit = Unit(row.UnitOf ? row.UnitOf(Record_) : row.Unit);
         r.Hint = row.HintOf ? row.HintOf(Record_) : row.Hint;
+        r.ColumnTitles.assign(row.ColumnTitles.begin(), row.ColumnTitles.end());
         for (int c = 0; c < 3 && row.Controls[c]; ++c) {
             Real value = row.Fields[c](Record_);
             if (row.SafetyFactor && !IsNaN(value))

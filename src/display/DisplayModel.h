@@ -26,6 +26,7 @@ struct TDisplayRow {
     bool Visible = true;
     std::string Control;  // a row without cells (a note or a group title): its label; else empty
     int Page = 0;         // the load-combination tab (1 to 3) the row sits on; 0 for none
+    std::vector<std::string> ColumnTitles;  // headings of its own over its cells; empty for the section's
 };
 
 struct TDisplaySection {

@@ -620,6 +620,7 @@ std::vector<TResultSectionSpec> BuildResultSections()
     allowableLoad.CaptionOf = AllowableLoadCaption;
     allowableLoad.UnitOf = AllowableLoadUnit;
     sections[3].Rows.back().HintOf = KernHint;
+    sections[1].Rows.back().ColumnTitles = {"Gross", "Net"};  // under "x" and "y" it would misread
     return sections;
 }
 

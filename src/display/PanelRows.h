@@ -72,6 +72,9 @@ struct TResultRowSpec {
     std::string (*CaptionOf)(const TPMData&) = nullptr;
     int (*UnitOf)(const TPMData&) = nullptr;
     std::string (*HintOf)(const TPMData&) = nullptr;
+    // Headings of its own over its values, shown on a line above it, where they differ from the
+    // section's column titles.
+    std::vector<const char*> ColumnTitles = {};
 };
 
 // The largest factor of safety shown; a larger one shows as this.

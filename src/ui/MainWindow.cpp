@@ -159,6 +159,9 @@ void TfrmPMMain::BuildWindow()
     Inputs_ = new TInputColumn(UnitLabels_, Columns_);
     Results_ = new TResultColumn(UnitLabels_, Columns_);
     Diagrams_ = new TDiagramColumn(Columns_);
+    // The diagram column takes what is left and never holds the window wide: where it would be too
+    // narrow, the diagrams move onto the result column's tabs.
+    Diagrams_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     row->addWidget(Inputs_);
     row->addWidget(Results_);
     row->addWidget(Diagrams_, 1);
@@ -170,7 +173,7 @@ void TfrmPMMain::BuildWindow()
         Diagrams_->Page(i)->layout()->addWidget(Images_[i]);
     }
     Images_[2]->SetImage(LoadingIllustration());
-    Results_->Pages()->setFixedWidth(TResultColumn::kWidth);
+    Results_->Pages()->setFixedWidth(Results_->FittingWidth());
     for (int page = TResultColumn::pgDiagram; page <= TResultColumn::pgContinuous; ++page)
         Results_->Pages()->setTabVisible(page, false);
 }
@@ -392,8 +395,8 @@ void TfrmPMMain::ArrangeColumns()
 {
     if (!Images_[0])
         return;
-    const int limit =
-        Results_->x() + TResultColumn::kWidth + static_cast<int>(RoundHalfEven(0.9L * Images_[0]->height()));
+    const int limit = Results_->x() + Results_->FittingWidth() +
+                      static_cast<int>(RoundHalfEven(0.9L * Images_[0]->height()));
     const bool narrow = Columns_->width() < limit;
     const bool continuous = Data_ && Data_->Shape == shContinuous;
     TPageControl* pages = Results_->Pages();
@@ -401,7 +404,7 @@ void TfrmPMMain::ArrangeColumns()
     const QSignalBlocker blockDiagrams(Diagrams_->Pages());
     if (narrow) {
         Diagrams_->hide();
-        pages->setMinimumWidth(TResultColumn::kWidth);
+        pages->setMinimumWidth(Results_->FittingWidth());
         pages->setMaximumWidth(QWIDGETSIZE_MAX);
         static_cast<QHBoxLayout*>(Columns_->layout())->setStretchFactor(Results_, 1);
         pages->setTabVisible(TResultColumn::pgDiagram, true);
@@ -420,7 +423,7 @@ void TfrmPMMain::ArrangeColumns()
             pages->setTabVisible(page, false);
         pages->setCurrentIndex(TResultColumn::pgNumeric);
         static_cast<QHBoxLayout*>(Columns_->layout())->setStretchFactor(Results_, 0);
-        pages->setFixedWidth(TResultColumn::kWidth);
+        pages->setFixedWidth(Results_->FittingWidth());
         for (int i = 0; i < 4; ++i)
             if (Images_[i]->parentWidget() != Diagrams_->Page(i)) {
                 Images_[i]->setParent(Diagrams_->Page(i));
@@ -431,7 +434,7 @@ void TfrmPMMain::ArrangeColumns()
         Diagrams_->Pages()->setTabVisible(TDiagramColumn::pgContinuous,
                                           Data_ && Data_->Continuous.UseContinuousReinforcement);
         Diagrams_->show();
-        Inputs_->setFixedWidth(TInputColumn::kWidth);
+        Inputs_->setFixedWidth(Inputs_->FittingWidth());
     }
     NarrowLayout_ = narrow;
     Columns_->layout()->activate();

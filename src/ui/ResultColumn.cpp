@@ -3,39 +3,83 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
+#include "core/PMClasses.h"
+#include "core/Units.h"
 #include "design/SquareFootingChecks.h"
 #include "ui/ColumnHeading.h"
 #include "ui/IconSet.h"
 #include "ui/NumericEdit.h"
 #include "ui/PageControl.h"
+#include "ui/TextWidth.h"
 
 namespace {
 constexpr int kFirstRowTop = TSectionPanel::kHeaderHeight + 10;
 constexpr int kRowPitch = 22;
 constexpr int kRowHeight = 20;
-constexpr int kCaptionWidth = 172;
-constexpr int kUnitLeft = 172;
-constexpr int kUnitWidth = 42;
-constexpr int kUnitTextWidth = 30;  // room a short unit label such as "psf" or "kip" takes at the right
-constexpr int kValueLeft = 216;
-constexpr int kValuePitch = 66;
-constexpr int kValueWidth = 48;
+constexpr int kIconWidth = 16;
+constexpr int kLinkWidth = 140;
 
-// A long caption is set a little smaller so that it fits beside its unit label; its text stays
-// whole, since the report prints the captions the window shows.
-void FitCaption(QLabel* caption, int width, qreal smallestScale = 0.8)
+// Every caption, column title and unit label any record can show: the fixed texts, and those that
+// follow the record's shape and units.
+struct TResultTexts {
+    QStringList Captions, Titles, Units;
+};
+
+TResultTexts AllResultTexts()
 {
-    QFont font = caption->font();
-    const qreal smallest = font.pointSizeF() * smallestScale;
-    while (QFontMetrics(font).horizontalAdvance(caption->text()) > width &&
-           font.pointSizeF() - 0.5 >= smallest)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    caption->setFont(font);
+    TResultTexts texts;
+    std::vector<TPMData> records;
+    for (std::uint8_t units : {std::uint8_t(0), std::uint8_t(1)})
+        for (TFootingShape shape : {shContinuous, shSquare, shCircle, shRectangle}) {
+            records.emplace_back();
+            records.back().Units = units;
+            records.back().Shape = shape;
+        }
+    for (const TResultSectionSpec& spec : ResultSections()) {
+        for (const char* title : spec.ColumnTitles)
+            texts.Titles << title;
+        for (const TResultRowSpec& row : spec.Rows) {
+            texts.Captions << row.Caption;
+            for (const char* title : row.ColumnTitles)
+                texts.Titles << title;
+            for (const TPMData& d : records) {
+                if (row.CaptionOf)
+                    texts.Captions << QString::fromStdString(row.CaptionOf(d));
+                const int unit = row.UnitOf ? row.UnitOf(d) : row.Unit;
+                if (unit != kNoUnit)
+                    texts.Units << QString::fromUtf8(UnitText(static_cast<TUnitKind>(unit), d.Units));
+            }
+        }
+    }
+    return texts;
+}
+}  // namespace
+
+TResultGrid TResultGrid::Measure(const QFont& font)
+{
+    const TResultTexts texts = AllResultTexts();
+    QFont bold = font;
+    bold.setBold(true);
+    TResultGrid g;
+    g.CaptionWidth = WidestText(font, texts.Captions) + 4;
+    g.UnitLeft = 4 + g.CaptionWidth;
+    g.UnitWidth = WidestText(font, texts.Units) + 4;
+    g.ValueLeft = g.UnitLeft + g.UnitWidth + 4;
+    // Room for a six-figure value with one decimal, the edit's frame and margins; a longer one is
+    // set smaller by the edit itself.
+    g.ValueWidth = std::max(48, QFontMetrics(font).horizontalAdvance("000000.0") + 8);
+    g.ValuePitch = std::max(g.ValueWidth + 2 + kIconWidth + 6, WidestText(bold, texts.Titles) + 8);
+    g.ContentWidth = g.ValueLeft + 3 * g.ValuePitch;
+    return g;
 }
 
-QLabel* Link(const QString& name, QWidget* parent, int top)
+namespace {
+QLabel* Link(const QString& name, QWidget* parent, int left, int top)
 {
     auto* link = new QLabel("View Computations", parent);
     link->setObjectName(name);
@@ -46,13 +90,14 @@ QLabel* Link(const QString& name, QWidget* parent, int top)
     f.setUnderline(true);
     link->setFont(f);
     link->setCursor(Qt::PointingHandCursor);
-    link->setGeometry(kValueLeft, top, 140, kRowHeight);
+    link->setGeometry(left, top, kLinkWidth, kRowHeight);
     return link;
 }
 }  // namespace
 
 TResultColumn::TResultColumn(TUnitLabelSet& units, QWidget* parent)
-    : QWidget(parent), Units_(units), Pages_(new TPageControl("PageControl2", this))
+    : QWidget(parent), Units_(units), Pages_(new TPageControl("PageControl2", this)),
+      Grid_(TResultGrid::Measure(font()))
 {
     setObjectName("pnlResults");
     auto* layout = new QVBoxLayout(this);
@@ -75,6 +120,17 @@ QWidget* TResultColumn::Page(int index) const
     return Pages_->widget(index);
 }
 
+int TResultColumn::FittingWidth() const
+{
+    // The page's margins, the tab pane's frame and the scroll bar stand between the page control's
+    // edge and the sections.
+    const int pageMargins = 2 + 2;
+    const int paneFrame = 2 * Pages_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, Pages_);
+    const int scrollBar = Box_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Box_);
+    const int rightMargin = 6;
+    return std::max(kWidth, Grid_.ContentWidth + rightMargin + pageMargins + paneFrame + scrollBar);
+}
+
 TSectionPanel* TResultColumn::Section(const QString& name) const
 {
     for (TSectionPanel* s : Box_->Sections())
@@ -87,27 +143,29 @@ void TResultColumn::BuildSection(const TResultSectionSpec& spec)
 {
     auto* section = new TSectionPanel(spec.Name, spec.Title, Box_);
     int top = kFirstRowTop;
-    const int columns = static_cast<int>(spec.ColumnTitles.size());
-    for (int c = 0; c < columns; ++c) {
-        auto* title = new QLabel(spec.ColumnTitles[c], section);
-        QFont bold = title->font();
-        bold.setBold(true);
-        title->setFont(bold);
-        title->setGeometry(kValueLeft + c * kValuePitch, top, kValuePitch, kRowHeight);
-        FitCaption(title, kValuePitch - 4, 0.6);  // "LC2: Seismic" stays whole beside its neighbour
-    }
-    top += kRowPitch;
+    auto placeTitles = [&](const std::vector<const char*>& titles) {
+        for (std::size_t c = 0; c < titles.size(); ++c) {
+            auto* title = new QLabel(titles[c], section);
+            QFont bold = title->font();
+            bold.setBold(true);
+            title->setFont(bold);
+            title->setGeometry(Grid_.ValueLeft + static_cast<int>(c) * Grid_.ValuePitch, top,
+                               Grid_.ValuePitch, kRowHeight);
+        }
+        top += kRowPitch;
+    };
+    placeTitles(spec.ColumnTitles);
     for (const TResultRowSpec& row : spec.Rows) {
+        if (!row.ColumnTitles.empty())
+            placeTitles(row.ColumnTitles);
         auto* caption = new QLabel(row.Caption, section);
-        caption->setGeometry(4, top, kCaptionWidth, kRowHeight);
+        caption->setGeometry(4, top, Grid_.CaptionWidth, kRowHeight);
         caption->setToolTip(row.Caption);
-        if (row.Unit != kNoUnit)
-            FitCaption(caption, kUnitLeft + kUnitWidth - kUnitTextWidth - 8);
         if (!*row.Caption)
             caption->setObjectName("Label64");
         if (row.Unit != kNoUnit) {
             auto* unit = new QLabel(section);
-            unit->setGeometry(kUnitLeft, top, kUnitWidth, kRowHeight);
+            unit->setGeometry(Grid_.UnitLeft, top, Grid_.UnitWidth, kRowHeight);
             unit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (!*row.Caption)
                 unit->setObjectName("Label64Unit");  // its text follows the shape as well
@@ -115,33 +173,33 @@ void TResultColumn::BuildSection(const TResultSectionSpec& spec)
         }
         for (int c = 0; c < 3 && row.Controls[c]; ++c) {
             auto* edit = new TNumericEdit(row.Controls[c], row.Tag, true, section);
-            edit->setGeometry(kValueLeft + c * kValuePitch, top, kValueWidth, kRowHeight);
+            edit->setGeometry(Grid_.ValueLeft + c * Grid_.ValuePitch, top, Grid_.ValueWidth, kRowHeight);
             if (*row.Hint)
                 edit->SetHint(row.Hint);
             if (row.Icons[c]) {
                 edit->setProperty("icon", row.Icons[c]);
                 auto* icon = new TCheckIconLabel(row.Icons[c], section);
-                icon->move(kValueLeft + c * kValuePitch + kValueWidth + 2, top + 2);
+                icon->move(Grid_.ValueLeft + c * Grid_.ValuePitch + Grid_.ValueWidth + 2, top + 2);
             }
         }
         top += kRowPitch;
     }
     const QString name = spec.Name;
     if (name == "pnlBearingCapacity")
-        BearingLink_ = Link("Label18", section, top);
+        BearingLink_ = Link("Label18", section, Grid_.ValueLeft, top);
     if (name == "pnlStabilityResults")
-        StabilityLink_ = Link("Label196", section, top);
+        StabilityLink_ = Link("Label196", section, Grid_.ValueLeft, top);
     if (name == "pnlFootingResults")
-        ContinuousLink_ = Link("lblContinuousComputations", section, top);
+        ContinuousLink_ = Link("lblContinuousComputations", section, Grid_.ValueLeft, top);
     if (name == "pnlSquareResults") {
-        SquareLink_ = Link("lblSquareComputations", section, top);
+        SquareLink_ = Link("lblSquareComputations", section, Grid_.ValueLeft, top);
         top += kRowPitch;
         const char* texts[3] = {kShearPlaneBeyondEdgeText, kShearPlaneBeyondEdgeText,
                                 kPunchingBeyondEdgeText};
         for (int i = 0; i < 3; ++i) {
             auto* label = new QLabel(texts[i], section);
             label->setObjectName(kSquareNoteLabels[i]);
-            label->setGeometry(4, top, 400, kRowHeight);
+            label->setGeometry(4, top, Grid_.ContentWidth - 4, kRowHeight);
             label->hide();
             top += kRowPitch;
         }

@@ -12,9 +12,24 @@
 class QLabel;
 class TPageControl;
 
+// Where the captions, unit labels and values of the result rows stand, measured from the widest
+// text each must hold in the column's font.
+struct TResultGrid {
+    int CaptionWidth = 0;
+    int UnitLeft = 0;
+    int UnitWidth = 0;
+    int ValueLeft = 0;
+    int ValueWidth = 0;
+    int ValuePitch = 0;    // from one value column to the next: the edit, its icon and a gap
+    int ContentWidth = 0;  // the widest section's content, three value columns
+
+    static TResultGrid Measure(const QFont& font);
+};
+
 class TResultColumn : public QWidget {
     Q_OBJECT
   public:
+    // The design width; the column is wider where its texts need it.
     static constexpr int kWidth = 430;
     enum TPage { pgNumeric = 0, pgDiagram, pgBearing, pgLoading, pgContinuous };
 
@@ -24,6 +39,9 @@ class TResultColumn : public QWidget {
     QWidget* Page(int index) const;
     TScrollBox* ScrollBox() const { return Box_; }
     TSectionPanel* Section(const QString& name) const;
+    const TResultGrid& Grid() const { return Grid_; }
+    // The width of the page control at which every row shows whole beside the scroll bar.
+    int FittingWidth() const;
 
     // The links under the bearing, stability, square footing and continuous footing results.
     QLabel* BearingLink() const { return BearingLink_; }
@@ -37,6 +55,7 @@ class TResultColumn : public QWidget {
     TUnitLabelSet& Units_;
     TPageControl* Pages_;
     TScrollBox* Box_;
+    TResultGrid Grid_;
     QLabel* BearingLink_ = nullptr;
     QLabel* StabilityLink_ = nullptr;
     QLabel* SquareLink_ = nullptr;

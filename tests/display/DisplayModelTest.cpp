@@ -140,6 +140,9 @@ TEST_F(DisplayModelTest, StabilityFactorsAndCornerPressures)
     EXPECT_EQ(Cell(model, "Edit105").Verdict, TVerdict::Fail);
     EXPECT_EQ(Cell(model, "Edit106").Verdict, TVerdict::Pass);
     EXPECT_EQ(Cell(model, "Edit102").Verdict, TVerdict::NotApplicable);  // bearing area is never judged
+    // The greatest soil pressure is gross and net, not x and y.
+    EXPECT_EQ(RowOf(model, "Edit103").ColumnTitles, (std::vector<std::string>{"Gross", "Net"}));
+    EXPECT_TRUE(RowOf(model, "Edit97").ColumnTitles.empty());
 }
 
 TEST_F(DisplayModelTest, ContinuousShapeHidesStabilityAndNamesTheWallLoad)

@@ -29,6 +29,8 @@ TJson SectionJson(const TDisplaySection& section)
             r["control"] = row.Control;
         if (row.Page != 0)
             r["page"] = row.Page;
+        if (!row.ColumnTitles.empty())
+            r["columns"] = row.ColumnTitles;
         rows.push_back(std::move(r));
     }
     return {{"name", section.Name},
