@@ -130,6 +130,13 @@ void TCanvas::TextOut(int x, int y, const QString& text)
 {
     if (text.isEmpty())
         return;
+    if (TextLog_) {
+        const int w = TextWidth(text), h = TextHeight(text);
+        // Only upright text and text reading bottom to top are written.
+        TextLog_->push_back({Escapement_ == 900 ? QRect(x, y - w, h, w) : QRect(x, y, w, h), text});
+        if (!WritesText_)
+            return;
+    }
     QFontMetricsF metrics(Font_);
     Painter_.save();
     Painter_.translate(x, y);

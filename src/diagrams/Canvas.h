@@ -7,10 +7,17 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <vector>
 
 enum class TBrushStyle { Solid, Clear, BDiagonal };
+
+// Where a text was written, for the checks that labels keep apart.
+struct TTextBox {
+    QRect Box;
+    QString Text;
+};
 
 class TCanvas {
   public:
@@ -52,6 +59,13 @@ class TCanvas {
     // Writes text with its reference corner at (x, y): the top-left of the unrotated text.
     // A solid brush paints the text cell in the brush colour first.
     void TextOut(int x, int y, const QString& text);
+    // Every text written from now on is noted in the log (nullptr: none); with `write` false it is
+    // only noted, so that what lies beneath the labels can be seen.
+    void LogTexts(std::vector<TTextBox>* log, bool write = true)
+    {
+        TextLog_ = log;
+        WritesText_ = write;
+    }
 
     // --- Pixels and figures ---
     // The colour at (x, y); white outside the bitmap.
@@ -93,6 +107,8 @@ class TCanvas {
     int Escapement_ = 0;
     QFont Font_;
     QPoint Pos_{0, 0};
+    std::vector<TTextBox>* TextLog_ = nullptr;
+    bool WritesText_ = true;
 };
 
 // The family name of the shipped diagram font, registered on first use.

@@ -77,6 +77,7 @@ void TDiagramDraw::Begin()
     Width = Bitmap.width();
     Height = Bitmap.height();
     Canvas_ = std::make_unique<TCanvas>(Bitmap);
+    Canvas_->LogTexts(TextLog, WritesText);
     Canvas_->SetFontHeight(-FontSize());
 }
 
@@ -141,7 +142,8 @@ void TDiagramDraw::DrawArrowLine(int x1, int y1, int x2, int y2, int headLength,
         DrawArrowHead(x2, y2, headLength, a);
 }
 
-void TDiagramDraw::DrawDimension(int x1, int y1, int x2, int y2, QString text, int placement, bool zeroSpan)
+QRect TDiagramDraw::DrawDimension(int x1, int y1, int x2, int y2, QString text, int placement, bool zeroSpan,
+                                  const QRect& avoid)
 {
     TCanvas& c = *Canvas_;
     if (!text.isEmpty())
@@ -168,6 +170,15 @@ void TDiagramDraw::DrawDimension(int x1, int y1, int x2, int y2, QString text, i
     }
     if (zeroSpan)
         span = 0;
+    const int h = ArrowSize();
+    auto textRect = [&] {
+        return vertical ? QRect(ax, ay - along, across, along) : QRect(ax, ay, along, across);
+    };
+    if (vertical && !avoid.isNull() && along < span - h && textRect().intersects(avoid)) {
+        const int raised = avoid.top() - 2;
+        if (raised - along >= std::min(y1, y2) + h)
+            ay = raised;
+    }
 
     QRgb sample = SampleBackground(ax, ay);
     if (SameRgb(sample, DiagramColor::Black))
@@ -176,7 +187,6 @@ void TDiagramDraw::DrawDimension(int x1, int y1, int x2, int y2, QString text, i
     c.SetBrushStyle(TBrushStyle::Solid);
     c.SetFontColor(ContrastColor(sample));
 
-    const int h = ArrowSize();
     if (along < span - h || placement > 2) {
         // The text sits between the arrows.
         DrawArrowLine(x1, y1, x2, y2, h, true, true);
@@ -184,7 +194,7 @@ void TDiagramDraw::DrawDimension(int x1, int y1, int x2, int y2, QString text, i
             if (placement == 3) {
                 (vertical ? ax : ay) -= across;
             } else if (placement == 4) {
-                (vertical ? ax : ay) += across;
+                (vertical ? ax : ay) += across * 3 / 4;
             }
             c.SetBrushStyle(TBrushStyle::Clear);
         }
@@ -210,6 +220,7 @@ void TDiagramDraw::DrawDimension(int x1, int y1, int x2, int y2, QString text, i
     }
     DrawRichText(ax, ay, text);
     c.SetFont(savedFont);
+    return textRect();
 }
 
 void TDiagramDraw::DrawTextBox(int left, int top, int right, int bottom, const QString& text, int alignment,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -37,6 +38,8 @@ class TDiagramDraw {
     int Height = 600;
     QImage Bitmap;  // 600 x 600 until the entry point sizes it
     double Scale = 0;
+    std::vector<TTextBox>* TextLog = nullptr;  // where the texts of the drawing are noted, if anywhere
+    bool WritesText = true;                    // false: the texts are only noted
 
     // Sizes the bitmap and draws one kind; the stem wall section falls back to the footing
     // section when it is abandoned.
@@ -60,8 +63,14 @@ class TDiagramDraw {
     // Arrowhead barbs at tip (x, y) pointing along (sin angle, cos angle).
     void DrawArrowHead(int x, int y, int length, double angle);
     void DrawArrowLine(int x1, int y1, int x2, int y2, int headLength, bool headAtStart, bool headAtEnd);
-    // A dimension line on one horizontal or vertical line; placement 0 to 4.
-    void DrawDimension(int x1, int y1, int x2, int y2, QString text, int placement, bool zeroSpan = false);
+    // A dimension line on one horizontal or vertical line. Placement 0 to 2: the text between the
+    // arrows where it fits, else outside them, 1 before the start and 2 after the end; 3 and 4: the
+    // arrows inside and the text beside its line where crowded, 3 on the smaller coordinate's side,
+    // 4 on the larger's, a quarter text height clear of the line. Returns where its text
+    // stands. A vertical text between its arrows moves up along its line, while it stays between
+    // them, to keep clear of `avoid` (another label beside it).
+    QRect DrawDimension(int x1, int y1, int x2, int y2, QString text, int placement, bool zeroSpan = false,
+                        const QRect& avoid = QRect());
     // One line of text in a box; alignment 0 left, 1 right, 2 centre.
     void DrawTextBox(int left, int top, int right, int bottom, const QString& text, int alignment,
                      bool framed, QRgb fillColour);

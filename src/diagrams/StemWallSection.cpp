@@ -110,27 +110,31 @@ bool TDiagramDraw::DrawStemWallSection()
     // Dimensions.
     const int ext = DrawBaseDimension(left, right, footBottom, g0, FormatMeasure(2, mark, W));
 
-    c.Line(left, footBottom, left - ext, footBottom);
-    if (groundY > top) {
-        c.Line(left - ext, footBottom, groundLeft, footBottom);
-        DrawDimension(left - 2 * g0, groundY, left - 2 * g0, footBottom, FormatMeasure(2, mark, Data.Df), 2);
-    }
-
     c.Line(wallRight, top, wallRight + ext, top);
     c.Line(wallRight, footTop, wallRight + ext, footTop);
     DrawDimension(wallRight + g0, top, wallRight + g0, footTop, FormatMeasure(2, mark, H), 2);
 
     c.Line(left, footTop, left - ext, footTop);
-    DrawDimension(left - g0, footTop, left - g0, footBottom, FormatMeasure(1, smallMark, tf), 3);
+    // Where crowded, the thickness stands between its line and the footing, clear of the depth's line.
+    DrawDimension(left - g0, footTop, left - g0, footBottom, FormatMeasure(1, smallMark, tf), 4);
 
     c.Line(wallLeft, top, wallLeft, top - ext);
     c.Line(wallRight, top, wallRight, top - ext);
     DrawDimension(wallLeft, top - g0, wallRight, top - g0, FormatMeasure(1, smallMark, tw), 3);
 
+    // Where crowded, the toe's text stands above its line, over the soil; the depth's keeps clear of it.
+    QRect toeText;
     if (left < wallLeft) {
         c.Line(left, footTop, left, footTop - ext);
-        DrawDimension(left, footTop - g0, wallLeft, footTop - g0,
-                      FormatMeasure(1, smallMark, (k * W - tw) / 2), 1);
+        toeText = DrawDimension(left, footTop - g0, wallLeft, footTop - g0,
+                                FormatMeasure(1, smallMark, (k * W - tw) / 2), 3);
+    }
+
+    c.Line(left, footBottom, left - ext, footBottom);
+    if (groundY > top) {
+        c.Line(left - ext, footBottom, groundLeft, footBottom);
+        DrawDimension(left - 2 * g0, groundY, left - 2 * g0, footBottom, FormatMeasure(2, mark, Data.Df), 2,
+                      false, toeText);
     }
 
     // Reinforcement. Leaders end in open arrowheads; labels are rows of height F centred on them.
@@ -188,7 +192,10 @@ bool TDiagramDraw::DrawStemWallSection()
     c.Line(left + D, yf, right - D, yf);
     const int x0 = right - D - 2 * F;
     const int y0 = yf + (pf * dir) / 2;
-    const int yFootLabel = y0 + g1 * dir;
+    // Right of a continuous footing the slab and its sloped underside reach down to midY: a label
+    // row there moves below them.
+    auto clearOfSlab = [&](int y) { return continuous ? std::max(y, midY + F / 2 + 2 * LineUnit()) : y; };
+    const int yFootLabel = clearOfSlab(y0 + g1 * dir);
     c.SetPenWidth(LineUnit());
     DrawArrowLine(x0, y0, x0 + g1, yFootLabel, head, true, false);
     c.Line(x0 + g1, yFootLabel, right + g1, yFootLabel);
@@ -211,6 +218,9 @@ bool TDiagramDraw::DrawStemWallSection()
     int yc = yb - rs;
     if (yb >= ybar - pf / 2 - 1 && yb - 2 * rs < ybar + pf / 2 + 1)
         yc = ybar - (pf / 2 + rs) * dir;  // against the footing bar, on the side dir gives
+    int yStLabel = clearOfSlab(yc - dir * (rs + g1));
+    if (std::abs(yStLabel - yFootLabel) <= F)
+        yStLabel = std::max(yStLabel, yFootLabel + F + 2 * LineUnit());  // the two rows one above the other
     c.SetBrushColor(DiagramColor::Black);
     for (int i = 0;; ++i) {
         const int x = xs1 + Nearest(i * stepS);
@@ -219,9 +229,8 @@ bool TDiagramDraw::DrawStemWallSection()
         c.SetPenWidth(1);
         DrawBarSection(x, yc, rs);
         c.SetPenWidth(LineUnit());
-        DrawArrowLine(x, yc - dir * rs, x + g1, yc - dir * (g1 + rs), head, true, false);
+        DrawArrowLine(x, yc - dir * rs, x + g1, yStLabel, head, true, false);
     }
-    const int yStLabel = yc - dir * (rs + g1);
     c.Line(xs1 + g1, yStLabel, right + g1, yStLabel);
     label(right + g1, Width, yStLabel,
           " S & T: " + BarName(Data, foot.StBarSize) + " @ " + FormatMeasure(2, mark, foot.StSpacing) +
