@@ -36,6 +36,14 @@ constexpr TNamedCheck kChecks[] = {
 };
 constexpr const char* kOtherCheck = "a square footing check";
 
+const char* NameOf(bool C::*passes)
+{
+    for (const TNamedCheck& check : kChecks)
+        if (check.Passes == passes)
+            return check.Name;
+    return kOtherCheck;
+}
+
 // The record being sized: the plan and thickness, then the bar counts, designed and checked.
 class TTrial {
   public:
@@ -53,13 +61,16 @@ class TTrial {
         Record.Square.NumBars1 = bars1;
         Record.Square.NumBars2 = bars2;
         Record.SquareFootingDesign();
-        Checks = SquareFootingChecks(Record);
-        return Checks;
+        Checks_ = SquareFootingChecks(Record);
+        return Checks_;
     }
+
+    // The checks of the last design.
+    const C& Checks() const { return Checks_; }
 
   private:
     TPMData Record;
-    C Checks;
+    C Checks_;
 };
 
 int CountFailing(const C& c)
@@ -157,6 +168,27 @@ TCandidate FewestBars(TTrial& trial, const TSizingLimits& limits)
     return best;
 }
 
+// Two checks rule a plan out from its first trial, the thinnest footing with the fewest bars. The
+// service pressure grows with the thickness (the footing's own weight) and no bar count changes
+// it. The development length does not depend on the thickness, and fewer bars leave more room
+// between them, which never lengthens it, while the length available depends on the plan alone.
+bool PlanCannotPass(TTrial& trial, Real b1, Real b2, const TSizingLimits& limits, TCandidate& verdict)
+{
+    trial.SetSize(b1, b2, limits.MinThickness);
+    const C& first = trial.Check(limits.MinBars, limits.MinBars);
+    if (!first.QService) {
+        verdict.Failing = CountFailing(first);
+        verdict.Governing = FirstFailing(first);
+        return true;
+    }
+    if (!first.Development1 || !first.Development2) {
+        verdict.Failing = !first.Development1 + !first.Development2;
+        verdict.Governing = NameOf(first.Development1 ? &C::Development2 : &C::Development1);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 TSizingLimits SizingLimits(const TPMData& record, Real aspect)
@@ -197,6 +229,14 @@ TSizingResult SizeSquareFooting(const TPMData& record, Real aspect, const TSizin
     for (long i = 0; i <= plans; ++i) {
         const Real b1 = limits.MinPlan + i * limits.Step;
         TCandidate best;
+        if (PlanCannotPass(trial, b1, aspect * b1, limits, best)) {
+            result.Rejected.push_back({b1, best.Governing});
+            if (best.Failing <= fewestFailing) {
+                fewestFailing = best.Failing;
+                result.Failing = best.Governing;
+            }
+            continue;
+        }
         for (long j = 0; j <= thicknesses; ++j) {
             const Real t = limits.MinThickness + j * limits.Step;
             trial.SetSize(b1, aspect * b1, t);

@@ -82,6 +82,27 @@ TEST(SquareFootingSizing, TheSizedFootingPassesAndEverySmallerStepFails)
     }
 }
 
+// With #8 bars the development length sets the plan: ld = 60000 / (20 x 63.2456) x 1.0 = 47.43 in
+// (No. 7 and larger, clear spacing and cover of at least db and 2 db at the fewest bars) against
+// (B1 - 16) / 2 - 3 available, so B1 >= 116.87 in; from 97 in (97^2 = 9409 >= 9351 in^2) the
+// service pressure passes and every plan up to 116 in fails the development length alone.
+TEST(SquareFootingSizing, DevelopmentLengthSetsThePlanOfLargeBars)
+{
+    TPMData r = ColumnFooting();
+    r.Square.FootingBarSize = 8;
+    TSizingLimits limits = SizingLimits(r, 1);
+    limits.MaxThickness = 36;
+    const TSizingResult size = SizeSquareFooting(r, 1, limits);
+    ASSERT_TRUE(size.Found) << size.Failing;
+    EXPECT_EQ(size.B1, 117);
+    EXPECT_TRUE(Passes(r, size.B1, size.B2, size.Thickness, size.Bars1, size.Bars2));
+    EXPECT_FALSE(AnySizePasses(r, 116, 1, limits, limits.MaxThickness));
+    for (const TSizingStep& step : size.Rejected)
+        if (step.B1 >= 97)
+            EXPECT_NE(step.Failing.find("development length"), std::string::npos)
+                << step.B1 << " " << step.Failing;
+}
+
 TEST(SquareFootingSizing, AFootingThatCannotBeMetNamesItsCheck)
 {
     TPMData r = ColumnFooting();
