@@ -1,6 +1,7 @@
 #include "core/InputCatalogue.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/PMClasses.h"
 #include "core/Units.h"
@@ -195,6 +196,8 @@ const std::vector<TPedestalInput>& PedestalInputs()
 
 TBounds ExplicitBounds(const TInputField& input, const TPMData& data)
 {
+    if (input.Rule == TBoundsRule::Table)
+        return {};
     const double minimum = static_cast<double>(data.UnitValue(0.3, 1.0));
     const double f = data.Units == usSI ? 1000.0 : 12.0;
     switch (input.Rule) {
@@ -226,19 +229,40 @@ void DefaultStabilityFooting(TPMData& data)
 }
 }  // namespace
 
-void NormalizeInputsAsShown(TPMData& data)
+Real TShownInputsMemo::Shown(std::size_t input, Real value, int shownTag, int tag, const TBounds& bounds,
+                             const TInputLimitsTable& limits)
+{
+    if (input >= Entries_.size())
+        Entries_.resize(input + 1);
+    TEntry& e = Entries_[input];
+    // The same value, sign of zero included, or NaN again.
+    const bool sameValue = (e.Value == value && std::signbit(e.Value) == std::signbit(value)) ||
+                           (IsNaN(e.Value) && IsNaN(value));
+    if (!(e.Valid && sameValue && e.ShownTag == shownTag && e.Bounds.Minimum == bounds.Minimum &&
+          e.Bounds.Maximum == bounds.Maximum && e.Limits == &limits)) {
+        e = {true,   value,   shownTag,
+             bounds, &limits, ShowAndReadInput(value, shownTag, tag, bounds.Minimum, bounds.Maximum, limits)};
+    }
+    return e.Shown;
+}
+
+void NormalizeInputsAsShown(TPMData& data, TShownInputsMemo* memo)
 {
     // The record's own table, not the window's: records are shown on several threads at once.
     const TInputLimitsTable& limits = InputLimitsOf(data.Units);
     DefaultStabilityFooting(data);
-    for (const TInputField& input : InputCatalogue()) {
+    const std::vector<TInputField>& catalogue = InputCatalogue();
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        const TInputField& input = catalogue[i];
         Real& field = input.Field(data);
         const TBounds bounds = ExplicitBounds(input, data);
         // A disabled length control shows the width's text; a continuous footing is computed per unit length.
-        const Real shown = (input.Path == "L" && data.Shape != shRectangle) ? data.B : field;
-        const int shownTag = (input.Path == "L" && data.Shape != shRectangle) ? 1 : input.Tag;
-        field = ShowAndReadInput(shown, shownTag, input.Tag, bounds.Minimum, bounds.Maximum, limits);
-        if (input.Path == "L" && data.Shape == shContinuous)
+        const bool length = input.Path == "L";
+        const Real shown = (length && data.Shape != shRectangle) ? data.B : field;
+        const int shownTag = (length && data.Shape != shRectangle) ? 1 : input.Tag;
+        field = memo ? memo->Shown(i, shown, shownTag, input.Tag, bounds, limits)
+                     : ShowAndReadInput(shown, shownTag, input.Tag, bounds.Minimum, bounds.Maximum, limits);
+        if (length && data.Shape == shContinuous)
             field = 1.0;
     }
     // The display after the read applies the defaults again, now from the read bearing inputs.

@@ -64,6 +64,26 @@ struct TBounds {
 // The explicit bounds of a field in the record's present state (both 0 for table-bounded fields).
 TBounds ExplicitBounds(const TInputField& input, const TPMData& data);
 
+// The shown value of each input of the catalogue for the last value, tag, bounds and table it was
+// shown with: a caller that puts many records into the shown state, records that differ in a few
+// inputs, formats only those. One memo serves one thread.
+class TShownInputsMemo {
+  public:
+    Real Shown(std::size_t input, Real value, int shownTag, int tag, const TBounds& bounds,
+               const TInputLimitsTable& limits);
+
+  private:
+    struct TEntry {
+        bool Valid = false;
+        Real Value = 0;
+        int ShownTag = 0;
+        TBounds Bounds;
+        const TInputLimitsTable* Limits = nullptr;
+        Real Shown = 0;
+    };
+    std::vector<TEntry> Entries_;
+};
+
 // Shows every input and reads it back, as the window does after opening a project:
 // footing plan defaults, the continuous footing's unit length, clamping and display rounding.
-void NormalizeInputsAsShown(TPMData& data);
+void NormalizeInputsAsShown(TPMData& data, TShownInputsMemo* memo = nullptr);

@@ -7,6 +7,7 @@
 #include <limits>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -133,6 +134,18 @@ class TJsonWriter {
 using TJson =
     nlohmann::basic_json<std::map, std::vector, std::string, bool, std::int64_t, std::uint64_t, long double>;
 
+// The names of a group's fields, one level deep.
+struct TNameCollector {
+    std::vector<std::string_view> Names;
+    template <class T> void Input(const char* name, T&) { Names.push_back(name); }
+    template <class T> void Result(const char* name, T&) { Names.push_back(name); }
+    template <class G> void Group(const char* name, G&) { Names.push_back(name); }
+    template <class T, std::size_t N> void Array(const char* name, std::array<T, N>&)
+    {
+        Names.push_back(name);
+    }
+};
+
 class TJsonReader {
   public:
     TJsonReader(const TJson& object, std::string prefix) : Object(object), Prefix(std::move(prefix))
@@ -143,42 +156,44 @@ class TJsonReader {
 
     template <class T> void Input(const char* name, T& value)
     {
-        Known.push_back(name);
-        auto it = Object.find(name);
-        if (it != Object.end())
-            Read(Path(name), *it, value);
+        if (const TJson* j = Take(name))
+            Read(Path(name), *j, value);
     }
-    template <class T> void Result(const char* name, T&) { Known.push_back(name); }
+    template <class T> void Result(const char*, T&) {}
     template <class G> void Group(const char* name, G& group)
     {
-        Known.push_back(name);
-        auto it = Object.find(name);
-        if (it == Object.end())
+        const TJson* j = Take(name);
+        if (!j)
             return;
-        TJsonReader inner(*it, Path(name));
+        TJsonReader inner(*j, Path(name));
         group.VisitFields(inner);
-        inner.CheckUnknown();
+        inner.CheckUnknown(group);
     }
     template <class T, std::size_t N> void Array(const char* name, std::array<T, N>& items)
     {
-        Known.push_back(name);
-        auto it = Object.find(name);
-        if (it == Object.end())
+        const TJson* it = Take(name);
+        if (!it)
             return;
         if (!it->is_array() || it->size() > N)
             Fail(Path(name), "must be an array of at most " + std::to_string(N) + " objects");
         for (std::size_t i = 0; i < it->size(); ++i) {
             TJsonReader inner((*it)[i], Path(name) + "[" + std::to_string(i) + "]");
             items[i].VisitFields(inner);
-            inner.CheckUnknown();
+            inner.CheckUnknown(items[i]);
         }
     }
 
-    void CheckUnknown(const std::vector<std::string>& alsoAllowed = {}) const
+    // Every member must be a field of the group. Each member read is a distinct field, so only
+    // when some were not read are the group's names gathered to find the stranger.
+    template <class G> void CheckUnknown(G& group, const std::vector<std::string>& alsoAllowed = {}) const
     {
+        if (Found == Object.size())
+            return;
+        TNameCollector names;
+        group.VisitFields(names);
         for (auto it = Object.begin(); it != Object.end(); ++it) {
             bool known = false;
-            for (const std::string& k : Known)
+            for (std::string_view k : names.Names)
                 known = known || k == it.key();
             for (const std::string& k : alsoAllowed)
                 known = known || k == it.key();
@@ -190,7 +205,19 @@ class TJsonReader {
   private:
     const TJson& Object;
     std::string Prefix;
-    std::vector<std::string> Known;
+    std::size_t Found = 0;  // members of the object read so far
+
+    // The member of this name; once every member is read no more are looked up.
+    const TJson* Take(const char* name)
+    {
+        if (Found == Object.size())
+            return nullptr;
+        auto it = Object.find(name);
+        if (it == Object.end())
+            return nullptr;
+        ++Found;
+        return &*it;
+    }
 
     std::string Path(const std::string& name) const { return Prefix.empty() ? name : Prefix + "." + name; }
 
@@ -268,7 +295,7 @@ void InputsFromJson(TPMData& data, const std::string& json)
     TJsonReader reader(document, "");
     std::vector<std::uint8_t> logo = data.Logo;
     data.VisitFields(reader);
-    reader.CheckUnknown({"error"});
+    reader.CheckUnknown(data, {"error"});
     if (data.Logo != logo) {
         std::vector<std::uint8_t> jpeg = std::move(data.Logo);
         data.Logo = std::move(logo);

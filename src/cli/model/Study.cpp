@@ -24,9 +24,11 @@ bool IsBlank(const std::string& line)
 
 std::string ComputeStudyCase(TPMData& work, const TPMData& base, const std::string& overrides)
 {
+    // Cases differ from the base in a few inputs: each thread keeps the shown values it has read.
+    thread_local TShownInputsMemo shown;
     work = base;
     InputsFromJson(work, overrides);
-    NormalizeInputsAsShown(work);
+    NormalizeInputsAsShown(work, &shown);
     try {
         work.ComputeAll();
     } catch (const std::exception& error) {
