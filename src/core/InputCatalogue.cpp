@@ -1,7 +1,8 @@
 #include "core/InputCatalogue.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstring>
+#include <limits>
 
 #include "core/PMClasses.h"
 #include "core/Units.h"
@@ -229,15 +230,20 @@ void DefaultStabilityFooting(TPMData& data)
 }
 }  // namespace
 
+namespace {
+// The bytes that hold a Real's value; an x87 extended value is padded beyond its 10 bytes.
+constexpr std::size_t kRealValueBytes = std::numeric_limits<Real>::digits == 64 ? 10 : sizeof(Real);
+}  // namespace
+
 Real TShownInputsMemo::Shown(std::size_t input, Real value, int shownTag, int tag, const TBounds& bounds,
                              const TInputLimitsTable& limits)
 {
     if (input >= Entries_.size())
         Entries_.resize(input + 1);
     TEntry& e = Entries_[input];
-    // The same value, sign of zero included, or NaN again.
-    const bool sameValue = (e.Value == value && std::signbit(e.Value) == std::signbit(value)) ||
-                           (IsNaN(e.Value) && IsNaN(value));
+    // The same bits of the value (the sign of zero and a NaN's payload included): cheaper than x87
+    // comparisons and NaN tests, and never takes two different values for one.
+    const bool sameValue = std::memcmp(&e.Value, &value, kRealValueBytes) == 0;
     if (!(e.Valid && sameValue && e.ShownTag == shownTag && e.Bounds.Minimum == bounds.Minimum &&
           e.Bounds.Maximum == bounds.Maximum && e.Limits == &limits)) {
         e = {true,   value,   shownTag,
