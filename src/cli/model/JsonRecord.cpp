@@ -9,9 +9,12 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "cli/model/Base64.h"
+#include "cli/model/RecordPaths.h"
 #include "core/PMClasses.h"
 
 namespace {
@@ -269,6 +272,106 @@ class TJsonReader {
     }
 };
 
+// The numeric members of an override document, each matched to its record field by path, without
+// visiting the record: a study's few overrides cost a few lookups. Anything this does not take as
+// it is (a text, a field it does not know, a value of the wrong kind) leaves the document to the
+// reader, which sets texts and names the faulty field.
+class TNumericOverrides {
+  public:
+    // False when the document needs the reader; nothing is set then.
+    bool Apply(TPMData& data, const TJson& document)
+    {
+        Pending.clear();
+        if (!Collect(document, ""))
+            return false;
+        char* base = reinterpret_cast<char*>(&data);
+        for (const auto& [field, value] : Pending) {
+            char* at = base + field->Offset;
+            switch (field->Type) {
+            case TFieldType::Real:
+                *reinterpret_cast<long double*>(at) = value->is_null() ? NaN() : value->get<long double>();
+                break;
+            case TFieldType::Double:
+                *reinterpret_cast<double*>(at) = value->get<double>();
+                break;
+            case TFieldType::Int32:
+                *reinterpret_cast<std::int32_t*>(at) = static_cast<std::int32_t>(value->get<std::int64_t>());
+                break;
+            case TFieldType::Byte:
+                *reinterpret_cast<std::uint8_t*>(at) = static_cast<std::uint8_t>(value->get<std::int64_t>());
+                break;
+            }
+        }
+        return true;
+    }
+
+  private:
+    std::vector<std::pair<const TRecordField*, const TJson*>> Pending;
+
+    static const std::unordered_map<std::string, const TRecordField*>& ByPath()
+    {
+        static const std::unordered_map<std::string, const TRecordField*> paths = [] {
+            std::unordered_map<std::string, const TRecordField*> out;
+            for (const TRecordField& field : RecordFields())
+                out.emplace(field.Path, &field);
+            return out;
+        }();
+        return paths;
+    }
+
+    template <class I> static bool FitsInteger(const TJson& j)
+    {
+        if (!j.is_number_integer())
+            return false;
+        const std::int64_t n = j.get<std::int64_t>();
+        return n >= std::numeric_limits<I>::min() && n <= std::numeric_limits<I>::max();
+    }
+
+    static bool Acceptable(const TRecordField& field, const TJson& j)
+    {
+        switch (field.Type) {
+        case TFieldType::Real:
+            return j.is_null() || j.is_number();
+        case TFieldType::Double:
+            return j.is_number();
+        case TFieldType::Int32:
+            return FitsInteger<std::int32_t>(j);
+        case TFieldType::Byte:
+            return FitsInteger<std::uint8_t>(j);
+        }
+        return false;
+    }
+
+    bool Collect(const TJson& object, const std::string& prefix)
+    {
+        // An empty group or array item names no field: whether it is allowed where it stands
+        // (an item beyond an array's length is not) is the reader's to say.
+        if (!object.is_object() || object.empty())
+            return false;
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            const std::string path = prefix.empty() ? it.key() : prefix + "." + it.key();
+            const TJson& value = *it;
+            if (value.is_object()) {
+                if (!Collect(value, path))
+                    return false;
+            } else if (value.is_array()) {
+                if (value.empty())
+                    return false;
+                for (std::size_t i = 0; i < value.size(); ++i)
+                    if (!Collect(value[i], path + "[" + std::to_string(i) + "]"))
+                        return false;
+            } else {
+                const auto found = ByPath().find(path);
+                if (found == ByPath().end() || !Acceptable(*found->second, value))
+                    return false;
+                if (found->second->Input)  // result fields are ignored, as the reader ignores them
+                    Pending.emplace_back(found->second, &value);
+            }
+        }
+        return true;
+    }
+};
+
 }  // namespace
 
 std::string RecordToJson(TPMData& data, const std::string& error)
@@ -292,6 +395,9 @@ void InputsFromJson(TPMData& data, const std::string& json)
     } catch (const std::exception& e) {
         throw EPelmarkError(std::string("not a JSON document: ") + e.what());
     }
+    thread_local TNumericOverrides numeric;
+    if (numeric.Apply(data, document))
+        return;
     TJsonReader reader(document, "");
     std::vector<std::uint8_t> logo = data.Logo;
     data.VisitFields(reader);
