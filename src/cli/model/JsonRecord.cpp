@@ -272,41 +272,127 @@ class TJsonReader {
     }
 };
 
-// The numeric members of an override document, each matched to its record field by path, without
-// visiting the record: a study's few overrides cost a few lookups. Anything this does not take as
-// it is (a text, a field it does not know, a value of the wrong kind) leaves the document to the
+// The numeric members of an override document, read as the text is parsed and each matched to its
+// record field by path, without building the document or visiting the record: a study's few
+// overrides cost a few lookups. Anything this does not take as it is (a text, a field it does not
+// know, a value of the wrong kind, an empty group, a syntax error) leaves the document to the
 // reader, which sets texts and names the faulty field.
 class TNumericOverrides {
   public:
     // False when the document needs the reader; nothing is set then.
-    bool Apply(TPMData& data, const TJson& document)
+    bool Apply(TPMData& data, const std::string& json)
     {
         Pending.clear();
-        if (!Collect(document, ""))
+        Frames.clear();
+        Path.clear();
+        Refused = false;
+        if (!TJson::sax_parse(json, this) || Refused)
             return false;
         char* base = reinterpret_cast<char*>(&data);
-        for (const auto& [field, value] : Pending) {
-            char* at = base + field->Offset;
-            switch (field->Type) {
+        for (const TValue& v : Pending) {
+            char* at = base + v.Field->Offset;
+            switch (v.Field->Type) {
             case TFieldType::Real:
-                *reinterpret_cast<long double*>(at) = value->is_null() ? NaN() : value->get<long double>();
+                *reinterpret_cast<long double*>(at) = v.Number;
                 break;
             case TFieldType::Double:
-                *reinterpret_cast<double*>(at) = value->get<double>();
+                *reinterpret_cast<double*>(at) = static_cast<double>(v.Number);
                 break;
             case TFieldType::Int32:
-                *reinterpret_cast<std::int32_t*>(at) = static_cast<std::int32_t>(value->get<std::int64_t>());
+                *reinterpret_cast<std::int32_t*>(at) = static_cast<std::int32_t>(v.Integer);
                 break;
             case TFieldType::Byte:
-                *reinterpret_cast<std::uint8_t*>(at) = static_cast<std::uint8_t>(value->get<std::int64_t>());
+                *reinterpret_cast<std::uint8_t*>(at) = static_cast<std::uint8_t>(v.Integer);
                 break;
             }
         }
         return true;
     }
 
+    // The parser's events.
+    bool null() { return Number(NaN(), 0, false, true); }
+    bool boolean(bool) { return Refuse(); }
+    bool number_integer(std::int64_t n) { return Number(static_cast<long double>(n), n, true, false); }
+    bool number_unsigned(std::uint64_t n)
+    {
+        if (n > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+            return Refuse();
+        return number_integer(static_cast<std::int64_t>(n));
+    }
+    bool number_float(long double x, const std::string&) { return Number(x, 0, false, false); }
+    bool string(std::string&) { return Refuse(); }
+    bool binary(std::vector<std::uint8_t>&) { return Refuse(); }
+    bool start_object(std::size_t)
+    {
+        if (!Frames.empty()) {
+            TFrame& outer = Frames.back();
+            if (outer.Array) {
+                Path.resize(outer.PathLength);
+                Path += "[" + std::to_string(outer.Items++) + "]";
+            } else if (!outer.KeyPending) {
+                return Refuse();
+            }
+            outer.KeyPending = false;
+        }
+        Frames.push_back({false, Path.size(), 0, false, 0});
+        return true;
+    }
+    bool key(std::string& name)
+    {
+        TFrame& f = Frames.back();
+        Path.resize(f.PathLength);
+        if (!Path.empty())
+            Path += '.';
+        Path += name;
+        f.KeyPending = true;
+        ++f.Members;
+        return true;
+    }
+    bool end_object()
+    {
+        const bool empty = Frames.back().Members == 0;
+        Frames.pop_back();
+        return empty ? Refuse() : true;
+    }
+    bool start_array(std::size_t)
+    {
+        if (Frames.empty() || Frames.back().Array || !Frames.back().KeyPending)
+            return Refuse();  // only groups hold arrays of groups
+        Frames.back().KeyPending = false;
+        Frames.push_back({true, Path.size(), 0, false, 0});
+        return true;
+    }
+    bool end_array()
+    {
+        const bool empty = Frames.back().Items == 0;
+        Frames.pop_back();
+        return empty ? Refuse() : true;
+    }
+    template <class E> bool parse_error(std::size_t, const std::string&, const E&) { return Refuse(); }
+
   private:
-    std::vector<std::pair<const TRecordField*, const TJson*>> Pending;
+    struct TFrame {
+        bool Array;
+        std::size_t PathLength;  // the path up to this group or array
+        int Items;               // an array's items so far
+        bool KeyPending;         // a group's key waits for its value
+        int Members;             // a group's members so far
+    };
+    struct TValue {
+        const TRecordField* Field;
+        long double Number;
+        std::int64_t Integer;
+    };
+    std::vector<TValue> Pending;
+    std::vector<TFrame> Frames;
+    std::string Path;
+    bool Refused = false;
+
+    bool Refuse()
+    {
+        Refused = true;
+        return false;  // stops the parse
+    }
 
     static const std::unordered_map<std::string, const TRecordField*>& ByPath()
     {
@@ -319,55 +405,36 @@ class TNumericOverrides {
         return paths;
     }
 
-    template <class I> static bool FitsInteger(const TJson& j)
+    // A value where a field's value stands: taken when the field is known and the value is of its kind.
+    bool Number(long double x, std::int64_t n, bool integer, bool isNull)
     {
-        if (!j.is_number_integer())
-            return false;
-        const std::int64_t n = j.get<std::int64_t>();
-        return n >= std::numeric_limits<I>::min() && n <= std::numeric_limits<I>::max();
-    }
-
-    static bool Acceptable(const TRecordField& field, const TJson& j)
-    {
+        if (Frames.empty() || Frames.back().Array || !Frames.back().KeyPending)
+            return Refuse();
+        Frames.back().KeyPending = false;
+        const auto found = ByPath().find(Path);
+        if (found == ByPath().end())
+            return Refuse();
+        const TRecordField& field = *found->second;
+        bool fits = false;
         switch (field.Type) {
         case TFieldType::Real:
-            return j.is_null() || j.is_number();
+            fits = true;
+            break;
         case TFieldType::Double:
-            return j.is_number();
+            fits = !isNull;
+            break;
         case TFieldType::Int32:
-            return FitsInteger<std::int32_t>(j);
+            fits = integer && n >= std::numeric_limits<std::int32_t>::min() &&
+                   n <= std::numeric_limits<std::int32_t>::max();
+            break;
         case TFieldType::Byte:
-            return FitsInteger<std::uint8_t>(j);
+            fits = integer && n >= 0 && n <= std::numeric_limits<std::uint8_t>::max();
+            break;
         }
-        return false;
-    }
-
-    bool Collect(const TJson& object, const std::string& prefix)
-    {
-        // An empty group or array item names no field: whether it is allowed where it stands
-        // (an item beyond an array's length is not) is the reader's to say.
-        if (!object.is_object() || object.empty())
-            return false;
-        for (auto it = object.begin(); it != object.end(); ++it) {
-            const std::string path = prefix.empty() ? it.key() : prefix + "." + it.key();
-            const TJson& value = *it;
-            if (value.is_object()) {
-                if (!Collect(value, path))
-                    return false;
-            } else if (value.is_array()) {
-                if (value.empty())
-                    return false;
-                for (std::size_t i = 0; i < value.size(); ++i)
-                    if (!Collect(value[i], path + "[" + std::to_string(i) + "]"))
-                        return false;
-            } else {
-                const auto found = ByPath().find(path);
-                if (found == ByPath().end() || !Acceptable(*found->second, value))
-                    return false;
-                if (found->second->Input)  // result fields are ignored, as the reader ignores them
-                    Pending.emplace_back(found->second, &value);
-            }
-        }
+        if (!fits)
+            return Refuse();
+        if (field.Input)  // result fields are ignored, as the reader ignores them
+            Pending.push_back({&field, x, n});
         return true;
     }
 };
@@ -389,15 +456,15 @@ std::string RecordToJson(TPMData& data, const std::string& error)
 
 void InputsFromJson(TPMData& data, const std::string& json)
 {
+    thread_local TNumericOverrides numeric;
+    if (numeric.Apply(data, json))
+        return;
     TJson document;
     try {
         document = TJson::parse(json);
     } catch (const std::exception& e) {
         throw EPelmarkError(std::string("not a JSON document: ") + e.what());
     }
-    thread_local TNumericOverrides numeric;
-    if (numeric.Apply(data, document))
-        return;
     TJsonReader reader(document, "");
     std::vector<std::uint8_t> logo = data.Logo;
     data.VisitFields(reader);
