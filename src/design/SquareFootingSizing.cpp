@@ -61,16 +61,13 @@ class TTrial {
         Record.Square.NumBars1 = bars1;
         Record.Square.NumBars2 = bars2;
         Record.SquareFootingDesign();
-        Checks_ = SquareFootingChecks(Record);
-        return Checks_;
+        Checks = SquareFootingChecks(Record);
+        return Checks;
     }
-
-    // The checks of the last design.
-    const C& Checks() const { return Checks_; }
 
   private:
     TPMData Record;
-    C Checks_;
+    C Checks;
 };
 
 int CountFailing(const C& c)
@@ -229,15 +226,8 @@ TSizingResult SizeSquareFooting(const TPMData& record, Real aspect, const TSizin
     for (long i = 0; i <= plans; ++i) {
         const Real b1 = limits.MinPlan + i * limits.Step;
         TCandidate best;
-        if (PlanCannotPass(trial, b1, aspect * b1, limits, best)) {
-            result.Rejected.push_back({b1, best.Governing});
-            if (best.Failing <= fewestFailing) {
-                fewestFailing = best.Failing;
-                result.Failing = best.Governing;
-            }
-            continue;
-        }
-        for (long j = 0; j <= thicknesses; ++j) {
+        const bool ruledOut = PlanCannotPass(trial, b1, aspect * b1, limits, best);
+        for (long j = 0; !ruledOut && j <= thicknesses; ++j) {
             const Real t = limits.MinThickness + j * limits.Step;
             trial.SetSize(b1, aspect * b1, t);
             TCandidate candidate = FewestBars(trial, limits);

@@ -123,42 +123,51 @@ TEST_F(TWindowTest, CtrlASelectsAllAndTheMenuOffersOnlyWhatWorks)
     EXPECT_EQ(MenuTexts(resultMenu.get()), (QStringList{"&Copy (off)", "-", "Select &All"}));
 }
 
+// The pedestals dialog with one pedestal, shown and active.
+class TOpenPedestalsDialog {
+  protected:
+    TOpenPedestalsDialog() : Dialog(OnePedestal(), nullptr)
+    {
+        Dialog.show();
+        QApplication::setActiveWindow(&Dialog);
+    }
+    static TPMData OnePedestal()
+    {
+        TPMData data;
+        data.Stability.PedestalCount = 1;
+        return data;
+    }
+    TfrmPedastals Dialog;
+};
+
 // The number field, an edit of the pedestal tab and the tab bar: Esc cancels from each.
-class TPedestalsEscTest : public ::testing::TestWithParam<int> {};
+class TPedestalsEscTest : public TOpenPedestalsDialog, public ::testing::TestWithParam<int> {};
 
 TEST_P(TPedestalsEscTest, EscCancelsFromAnyControl)
 {
-    TPMData data;
-    data.Stability.PedestalCount = 1;
-    TfrmPedastals dialog(data, nullptr);
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    QWidget* control = GetParam() == 0    ? static_cast<QWidget*>(dialog.SpinEdit1())
-                       : GetParam() == 21 ? static_cast<QWidget*>(dialog.TabControl1())
-                                          : static_cast<QWidget*>(dialog.Edit(GetParam()));
+    QWidget* control = GetParam() == 0    ? static_cast<QWidget*>(Dialog.SpinEdit1())
+                       : GetParam() == 21 ? static_cast<QWidget*>(Dialog.TabControl1())
+                                          : static_cast<QWidget*>(Dialog.Edit(GetParam()));
     control->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(control, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(Dialog.isVisible());
+    EXPECT_EQ(Dialog.result(), QDialog::Rejected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, TPedestalsEscTest, ::testing::Values(0, 1, 7, 20, 21));
 
 // Return moves on to the next control, from the number field and from an edit, and never closes
 // the dialog (Enter would otherwise press its default button).
-TEST(TPedestalsReturnTest, ReturnMovesToTheNextControl)
+class TPedestalsReturnTest : public TOpenPedestalsDialog, public ::testing::Test {};
+
+TEST_F(TPedestalsReturnTest, ReturnMovesToTheNextControl)
 {
-    TPMData data;
-    data.Stability.PedestalCount = 1;
-    TfrmPedastals dialog(data, nullptr);
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
     for (QWidget* control :
-         {static_cast<QWidget*>(dialog.SpinEdit1()), static_cast<QWidget*>(dialog.Edit(3))}) {
+         {static_cast<QWidget*>(Dialog.SpinEdit1()), static_cast<QWidget*>(Dialog.Edit(3))}) {
         control->setFocus(Qt::OtherFocusReason);
         ASSERT_TRUE(control->hasFocus());
         QTest::keyClick(control, Qt::Key_Return);
-        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(Dialog.isVisible());
         EXPECT_FALSE(control->hasFocus()) << control->objectName().toStdString();
     }
 }

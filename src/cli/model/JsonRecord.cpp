@@ -9,7 +9,6 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 #include <type_traits>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -394,27 +393,16 @@ class TNumericOverrides {
         return false;  // stops the parse
     }
 
-    static const std::unordered_map<std::string, const TRecordField*>& ByPath()
-    {
-        static const std::unordered_map<std::string, const TRecordField*> paths = [] {
-            std::unordered_map<std::string, const TRecordField*> out;
-            for (const TRecordField& field : RecordFields())
-                out.emplace(field.Path, &field);
-            return out;
-        }();
-        return paths;
-    }
-
     // A value where a field's value stands: taken when the field is known and the value is of its kind.
     bool Number(long double x, std::int64_t n, bool integer, bool isNull)
     {
         if (Frames.empty() || Frames.back().Array || !Frames.back().KeyPending)
             return Refuse();
         Frames.back().KeyPending = false;
-        const auto found = ByPath().find(Path);
-        if (found == ByPath().end())
+        const TRecordField* found = FindRecordField(Path);
+        if (!found)
             return Refuse();
-        const TRecordField& field = *found->second;
+        const TRecordField& field = *found;
         bool fits = false;
         switch (field.Type) {
         case TFieldType::Real:

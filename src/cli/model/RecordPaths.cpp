@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <type_traits>
+#include <unordered_map>
 
 #include "cli/model/JsonRecord.h"
 #include "core/PMClasses.h"
@@ -92,10 +93,15 @@ const std::vector<TRecordField>& RecordFields()
 
 const TRecordField* FindRecordField(const std::string& path)
 {
-    for (const TRecordField& field : RecordFields())
-        if (field.Path == path)
-            return &field;
-    return nullptr;
+    // Looked up once per override of every study case: by hash, not by a walk of the list.
+    static const std::unordered_map<std::string, const TRecordField*> byPath = [] {
+        std::unordered_map<std::string, const TRecordField*> out;
+        for (const TRecordField& field : RecordFields())
+            out.emplace(field.Path, &field);
+        return out;
+    }();
+    const auto found = byPath.find(path);
+    return found == byPath.end() ? nullptr : found->second;
 }
 
 long double FieldValue(const TPMData& record, const TRecordField& field)
