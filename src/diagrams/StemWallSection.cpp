@@ -40,10 +40,26 @@ bool TDiagramDraw::DrawStemWallSection()
     const int F = FontSize();
     const int g0 = Gap();
 
-    // Frame and scale: side margins wide enough for a bar label.
+    // The bar labels, and the room those right of the footing take in the label font.
+    auto barLabel = [&](const QString& prefix, int size, Real spacing) {
+        return prefix + BarName(Data, size) + " @ " + FormatMeasure(2, mark, spacing) + " O.C.";
+    };
+    const QString vertLabel = barLabel("", wall.VertBarSize, wall.VertSpacing) + " ";
+    const QString horLabel = barLabel(" ", wall.HorBarSize, wall.HorSpacing);
+    const QString footLabel = barLabel(" ", foot.FootBarSize, foot.FootSpacing);
+    const QString stLabel = barLabel(" S & T: ", foot.StBarSize, foot.StSpacing);
+    c.SetFontHeight(F - 2);
+    const int labelGap = Gap();
+    const int vertLabelRoom = c.TextWidth(vertLabel) + 1 + 3 * g0;
+    const int footLabelsRoom = labelGap + std::max(c.TextWidth(footLabel), c.TextWidth(stLabel)) + 1;
+    const int horLabelRoom = 3 * labelGap + c.TextWidth(horLabel) + 1;
+    c.SetFontHeight(-F);
+
+    // Frame and scale: side margins wide enough for a bar label, and for those beside the footing
+    // (a continuous footing leaves them the half of the frame its slab runs on).
     const int mw = c.TextWidth("xxx @ xxxx O.C.");
     int left = mw + Nearest(3.5L * g0);
-    const int right0 = Width - (F + mw);
+    const int right0 = Width - (continuous ? F + mw : std::max(F + mw, footLabelsRoom));
     int right = continuous ? left + (right0 - left) / 2 : right0;
     const int top = 3 * g0;
     const int bottom0 = Height - 2 * g0;
@@ -71,12 +87,9 @@ bool TDiagramDraw::DrawStemWallSection()
     }
     const int midY = footTop + (footBottom - footTop) / 2;
     int shift = Width / 2 - left - (extentRight - left) / 2;
-    // Centring never pushes the vertical bars' label off the left edge.
-    const QString vertLabel =
-        BarName(Data, wall.VertBarSize) + " @ " + FormatMeasure(2, mark, wall.VertSpacing) + " O.C. ";
-    c.SetFontHeight(F - 2);
-    const int vertLabelRoom = c.TextWidth(vertLabel) + 1 + 3 * g0;
-    c.SetFontHeight(-F);
+    // Centring pushes no label off the right edge, nor the vertical bars' label off the left, which
+    // comes first.
+    shift = std::min(shift, Width - std::max(right + footLabelsRoom, wallRight + horLabelRoom));
     shift = std::max(shift, vertLabelRoom - left);
     for (int* x : {&left, &wallLeft, &wallRight, &right, &slabEndX, &extentRight})
         *x += shift;
@@ -177,9 +190,7 @@ bool TDiagramDraw::DrawStemWallSection()
     }
     c.SetPenWidth(LineUnit());
     DrawArrowLine(xc + rh, yh1, wallRight + 3 * g1, yh1, head, true, false);
-    label(wallRight + 3 * g1, Width, yh1,
-          " " + BarName(Data, wall.HorBarSize) + " @ " + FormatMeasure(2, mark, wall.HorSpacing) + " O.C.",
-          0);
+    label(wallRight + 3 * g1, Width, yh1, horLabel, 0);
 
     // The temperature bars lie above the footing bars when their cover is at least as large.
     const int dir = foot.StCover >= foot.FootCover ? 1 : -1;
@@ -199,9 +210,7 @@ bool TDiagramDraw::DrawStemWallSection()
     c.SetPenWidth(LineUnit());
     DrawArrowLine(x0, y0, x0 + g1, yFootLabel, head, true, false);
     c.Line(x0 + g1, yFootLabel, right + g1, yFootLabel);
-    label(right + g1, Width, yFootLabel,
-          " " + BarName(Data, foot.FootBarSize) + " @ " + FormatMeasure(2, mark, foot.FootSpacing) + " O.C.",
-          0);
+    label(right + g1, Width, yFootLabel, footLabel, 0);
 
     // Shrinkage and temperature bars, end-on, along the footing.
     const int rs = std::max(PenWidth(), Nearest(FindRebar(Data, foot.StBarSize).Diameter * s / k / 2));
@@ -232,10 +241,7 @@ bool TDiagramDraw::DrawStemWallSection()
         DrawArrowLine(x, yc - dir * rs, x + g1, yStLabel, head, true, false);
     }
     c.Line(xs1 + g1, yStLabel, right + g1, yStLabel);
-    label(right + g1, Width, yStLabel,
-          " S & T: " + BarName(Data, foot.StBarSize) + " @ " + FormatMeasure(2, mark, foot.StSpacing) +
-              " O.C.",
-          0);
+    label(right + g1, Width, yStLabel, stLabel, 0);
 
     c.SetBrushColor(DiagramColor::White);
     DrawRichText(wallRight + 2 * F, top - 2 * F, "Shape: " + ShapeDisplayName(Data.Shape));

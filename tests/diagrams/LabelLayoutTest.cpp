@@ -36,9 +36,9 @@ TEST(DiagramLabels, KeepApartAndOnThePicture)
             for (const Kind kind :
                  {Kind{"section", TDiagramKind::Section}, Kind{"stem wall", TDiagramKind::StemWallSection}})
                 // The window's diagram column, a result column tab at 1024 x 700, the zoom on a
-                // 1024 x 768 screen and a report page's drawing.
-                for (const QSize size :
-                     {QSize(412, 361), QSize(690, 480), QSize(1004, 668), QSize(1300, 1100)}) {
+                // 1024 x 768 screen and report pages' drawings (the stem wall's page is the tall one).
+                for (const QSize size : {QSize(412, 361), QSize(690, 480), QSize(1004, 668),
+                                         QSize(1300, 1100), QSize(1300, 1343)}) {
                     SCOPED_TRACE(std::string(project) +
                                  (shape == shSquare ? ", square, " : ", continuous, ") + kind.Name + ", " +
                                  std::to_string(size.width()) + "x" + std::to_string(size.height()));
@@ -63,7 +63,8 @@ TEST(DiagramLabels, BarLabelsLieOffTheOutline)
 {
     for (const char* project : {"Example English Units.kpm", "Example SI Units.kpm"})
         for (TFootingShape shape : {shSquare, shContinuous})
-            for (const QSize size : {QSize(412, 361), QSize(690, 480), QSize(1004, 668), QSize(1300, 1100)}) {
+            for (const QSize size :
+                 {QSize(412, 361), QSize(690, 480), QSize(1004, 668), QSize(1300, 1100), QSize(1300, 1343)}) {
                 SCOPED_TRACE(std::string(project) + (shape == shSquare ? ", square, " : ", continuous, ") +
                              std::to_string(size.width()) + "x" + std::to_string(size.height()));
                 std::vector<TTextBox> texts;
